@@ -1,0 +1,65 @@
+/* gridrow: the editor buffer as a fixed array of characters. */
+#include <cstdio>
+
+#include "buffers/buffer.h"
+#include "support/genlib.h"
+
+enum { BufferCapacity = 100 };
+
+struct bufferCDT {
+    char text[BufferCapacity];
+    int length;
+    int cursor;
+};
+
+bufferADT NewBuffer(void) {
+    bufferADT buffer = static_cast<bufferADT>(GetBlock(sizeof(bufferCDT)));
+    buffer->length = 0;
+    buffer->cursor = 0;
+    return buffer;
+}
+
+void FreeBuffer(bufferADT buffer) {
+    FreeBlock(buffer);
+}
+
+void MoveCursorForward(bufferADT buffer) {
+    if (buffer->cursor < buffer->length) buffer->cursor++;
+}
+
+void MoveCursorBackward(bufferADT buffer) {
+    if (buffer->cursor > 0) buffer->cursor--;
+}
+
+void MoveCursorToStart(bufferADT buffer) {
+    buffer->cursor = 0;
+}
+
+void MoveCursorToEnd(bufferADT buffer) {
+    buffer->cursor = buffer->length;
+}
+
+void InsertCharacter(bufferADT buffer, char ch) {
+    if (buffer->length == BufferCapacity) Error("Buffer size exceeded");
+    for (int i = buffer->length; i > buffer->cursor; i--)
+        buffer->text[i] = buffer->text[i - 1];
+    buffer->text[buffer->cursor] = ch;
+    buffer->length++;
+    buffer->cursor++;
+}
+
+void DeleteCharacter(bufferADT buffer) {
+    if (buffer->cursor >= buffer->length) return;
+    for (int i = buffer->cursor + 1; i < buffer->length; i++)
+        buffer->text[i - 1] = buffer->text[i];
+    buffer->length--;
+}
+
+void DisplayBuffer(bufferADT buffer) {
+    for (int i = 0; i < buffer->length; i++)
+        printf(" %c", buffer->text[i]);
+    putchar('\n');
+    for (int i = 0; i < buffer->cursor; i++)
+        fputs("  ", stdout);
+    puts("^");
+}

@@ -1,0 +1,107 @@
+#include "run_program.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace wb {
+namespace {
+
+constexpr unsigned kTimeLimitSeconds = 60;
+
+fs::path MakeScratchDir() {
+    std::string pattern = (fs::temp_directory_path() / "workbench-run-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    return pattern;
+}
+
+void WriteFile(const fs::path &path, const std::string &contents) {
+    std::ofstream(path, std::ios::binary) << contents;
+}
+
+std::string ReadFile(const fs::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// In the child: redirect the three streams, enter the work directory and run the program.
+[[noreturn]] void Exec(const std::string &path, const Run &run, const fs::path &work,
+                       const fs::path &io) {
+    auto redirect = [](const fs::path &file, int flags, int fd) {
+        int opened = open(file.c_str(), flags, 0644);
+        if (opened < 0 || dup2(opened, fd) < 0) _exit(126);
+        close(opened);
+    };
+    redirect(io / "stdin", O_RDONLY, STDIN_FILENO);
+    redirect(io / "stdout", O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
+    redirect(io / "stderr", O_WRONLY | O_CREAT | O_TRUNC, STDERR_FILENO);
+    if (chdir(work.c_str()) != 0) _exit(126);
+    std::vector<char *> argv;
+    argv.push_back(const_cast<char *>(path.c_str()));
+    for (const std::string &arg : run.args)
+        argv.push_back(const_cast<char *>(arg.c_str()));
+    argv.push_back(nullptr);
+    alarm(kTimeLimitSeconds);  // survives exec: a program that hangs dies of SIGALRM
+    execv(path.c_str(), argv.data());
+    _exit(127);
+}
+
+}  // namespace
+
+std::string ProgramPath(const std::string &program) {
+    return std::string(WORKBENCH_BIN_DIR) + "/" + program;
+}
+
+RunResult RunProgram(const std::string &program, const Run &run) {
+    const fs::path work = MakeScratchDir();  // the program's working directory
+    const fs::path io = MakeScratchDir();    // its streams, out of its sight
+    for (const auto &[name, contents] : run.files)
+        WriteFile(work / name, contents);
+    WriteFile(io / "stdin", run.input);
+
+    const std::string path = ProgramPath(program);
+    pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) Exec(path, run, work, io);
+
+    int wstatus = 0;
+    while (waitpid(pid, &wstatus, 0) < 0) {
+    }
+    RunResult result{ReadFile(io / "stdout"), ReadFile(io / "stderr"),
+                     WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus)};
+    fs::remove_all(work);
+    fs::remove_all(io);
+    return result;
+}
+
+std::string CaptureStdout(const std::function<void()> &body) {
+    fflush(stdout);
+    FILE *scratch = tmpfile();
+    if (scratch == nullptr) throw std::runtime_error("tmpfile failed");
+    const int saved = dup(STDOUT_FILENO);
+    dup2(fileno(scratch), STDOUT_FILENO);
+    body();
+    fflush(stdout);
+    dup2(saved, STDOUT_FILENO);
+    close(saved);
+
+    std::string text;
+    rewind(scratch);
+    for (int ch; (ch = fgetc(scratch)) != EOF;)
+        text.push_back(static_cast<char>(ch));
+    fclose(scratch);
+    return text;
+}
+
+}  // namespace wb

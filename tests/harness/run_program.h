@@ -1,0 +1,39 @@
+// Runs a built program the way a user would: in a fresh scratch directory holding the given data
+// files, with the given arguments and standard input, and captures everything it writes.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace wb {
+
+struct Run {
+    std::vector<std::string> args;             // after the program name
+    std::string input;                         // the whole of standard input
+    std::map<std::string, std::string> files;  // name -> contents, created in the scratch dir
+};
+
+struct RunResult {
+    std::string out;  // standard output
+    std::string err;  // standard error
+    int status;       // exit status, or 128 + signal number when a signal ended it
+};
+
+// program names a target built into the build tree's bin/ directory (a program or an example).
+// A run that takes longer than a minute is ended by SIGALRM.
+RunResult RunProgram(const std::string &program, const Run &run = {});
+
+// Path of a built program, for tests that need it directly.
+std::string ProgramPath(const std::string &program);
+
+}  // namespace wb
+
+#include <functional>
+
+namespace wb {
+
+// Runs body with standard output sent to a scratch file and returns what it printed.
+std::string CaptureStdout(const std::function<void()> &body);
+
+}  // namespace wb
