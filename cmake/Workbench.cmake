@@ -45,7 +45,7 @@ function(wb_add_archive name sources headers deps)
   target_link_libraries(${name} PUBLIC ${deps})
   foreach(header IN LISTS headers)
     get_filename_component(dir ${header} DIRECTORY)
-    install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir})
+    install(FILES ${PROJECT_SOURCE_DIR}/${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir})
   endforeach()
   install(TARGETS ${name} EXPORT workbenchTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
   # Everything a client must link, in link order, for the pkg-config file.
