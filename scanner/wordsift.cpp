@@ -1,0 +1,108 @@
+/* wordsift: the scanner over its own copy of the text, one forward pass, no look-back. */
+#include "scanner/wordsift.h"
+
+#include "support/textlib.h"
+
+struct scannerCDT {
+    string str;
+    int len;
+    int cp;
+    string savedToken;
+    spaceOptionT spaceOption;
+};
+
+/*
+ * The classes are spelled out rather than taken from <cctype>, so that a client's locale can
+ * never turn a byte 0x80-0xFF into a letter or a space. The NUL is in neither class, which is
+ * what stops every scan at the end of the text.
+ */
+static bool IsLetterOrDigit(char ch) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+static bool IsWhiteSpace(char ch) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+static void RequireText(scannerADT scanner) {
+    if (scanner->str == nullptr) Error("SetScannerString has not been called");
+}
+
+static void SkipSpaces(scannerADT scanner) {
+    while (IsWhiteSpace(scanner->str[scanner->cp]))
+        scanner->cp++;
+}
+
+/* Called on a letter or digit; returns the index of the last character of its run. */
+static int ScanToEndOfIdentifier(scannerADT scanner) {
+    while (IsLetterOrDigit(scanner->str[scanner->cp]))
+        scanner->cp++;
+    return scanner->cp - 1;
+}
+
+scannerADT NewScanner(void) {
+    scannerADT scanner = static_cast<scannerADT>(GetBlock(sizeof(scannerCDT)));
+    scanner->str = nullptr;
+    scanner->len = 0;
+    scanner->cp = 0;
+    scanner->savedToken = nullptr;
+    scanner->spaceOption = PreserveSpaces;
+    return scanner;
+}
+
+void FreeScanner(scannerADT scanner) {
+    if (scanner->str != nullptr) FreeBlock(scanner->str);
+    FreeBlock(scanner);
+}
+
+void SetScannerString(scannerADT scanner, const char *str) {
+    /* Copy before releasing, so the old text is never read after it is gone. */
+    string copy = CopyString(str);
+    if (scanner->str != nullptr) FreeBlock(scanner->str);
+    scanner->str = copy;
+    scanner->len = StringLength(copy);
+    scanner->cp = 0;
+    scanner->savedToken = nullptr;
+}
+
+string ReadToken(scannerADT scanner) {
+    RequireText(scanner);
+    if (scanner->savedToken != nullptr) {
+        string token = scanner->savedToken;
+        scanner->savedToken = nullptr;
+        return token;
+    }
+    if (scanner->spaceOption == IgnoreSpaces) SkipSpaces(scanner);
+    int start = scanner->cp;
+    if (start >= scanner->len) return CopyString("");
+    int finish = start;
+    if (IsLetterOrDigit(scanner->str[start])) {
+        finish = ScanToEndOfIdentifier(scanner);
+    } else {
+        scanner->cp++;
+    }
+    return SubString(scanner->str, start, finish);
+}
+
+bool MoreTokensExist(scannerADT scanner) {
+    RequireText(scanner);
+    if (scanner->savedToken != nullptr) return StringEqual(scanner->savedToken, "") ? FALSE : TRUE;
+    if (scanner->spaceOption == IgnoreSpaces) SkipSpaces(scanner);
+    return scanner->cp < scanner->len ? TRUE : FALSE;
+}
+
+void SaveToken(scannerADT scanner, string token) {
+    RequireText(scanner);
+    if (scanner->savedToken != nullptr) Error("Token has already been saved");
+    scanner->savedToken = token;
+}
+
+void SetScannerSpaceOption(scannerADT scanner, spaceOptionT option) {
+    scanner->spaceOption = option;
+}
+
+spaceOptionT GetScannerSpaceOption(scannerADT scanner) {
+    return scanner->spaceOption;
+}

@@ -1,0 +1,82 @@
+/*
+ * bagdemo: fills two sets, A and B, from standard input and prints their differences.
+ *
+ * Each input line starts with the name of a set, A or B, followed by integers separated by white
+ * space; each integer is inserted into that set and the set is printed after the insertion, as
+ * "A + 5 = {5}". Blank lines are skipped. At the end of input it prints both sets and the
+ * differences A - B and B - A. A line naming another set and a word that is not an integer are
+ * reported on standard output and skipped.
+ */
+#define _POSIX_C_SOURCE 200809L
+
+#include <errno.h>
+#include <limits.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "sets/set.h"
+#include "support/genlib.h"
+
+static const char *const Blanks = " \t\r\n";
+
+static void PrintLine(const char *label, setADT S) {
+    printf("%s = ", label);
+    setPrint(S, label);
+    putchar('\n');
+}
+
+/* Stores the integer that word spells in *value; returns 0 when word is not one. */
+static int ParseElement(const char *word, setElementT *value) {
+    char *end;
+    errno = 0;
+    long number = strtol(word, &end, 10);
+    if (end == word || *end != '\0' || errno == ERANGE || number < INT_MIN || number > INT_MAX)
+        return 0;
+    *value = (setElementT)number;
+    return 1;
+}
+
+static void InsertWords(setADT S, const char *name, char *rest) {
+    if (rest == NULL) return;
+    for (char *word = strtok(rest, Blanks); word != NULL; word = strtok(NULL, Blanks)) {
+        setElementT value;
+        if (!ParseElement(word, &value)) {
+            printf("Not an integer: %s\n", word);
+            continue;
+        }
+        printf("%s + %d = ", name, value);
+        setPrint(setInsertElementSorted(S, value), name);
+        putchar('\n');
+    }
+}
+
+static void ShowDifference(const char *label, setADT A, setADT B) {
+    setADT difference = setDifference(A, B);
+    PrintLine(label, difference);
+    FreeBlock(difference);
+}
+
+int main(void) {
+    setADT A = NewSet(), B = NewSet();
+    char *line = NULL;
+    size_t capacity = 0;
+    while (getline(&line, &capacity, stdin) != -1) {
+        char *name = strtok(line, Blanks);
+        if (name == NULL) continue;
+        if (strcmp(name, "A") == 0)
+            InsertWords(A, "A", strtok(NULL, ""));
+        else if (strcmp(name, "B") == 0)
+            InsertWords(B, "B", strtok(NULL, ""));
+        else
+            printf("Unknown set: %s\n", name);
+    }
+    free(line);
+    PrintLine("A", A);
+    PrintLine("B", B);
+    ShowDifference("A - B", A, B);
+    ShowDifference("B - A", B, A);
+    FreeBlock(A);
+    FreeBlock(B);
+    return 0;
+}
