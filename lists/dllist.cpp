@@ -1,0 +1,147 @@
+/* dllist: the circular doubly linked list behind ringlist. */
+#include "lists/dllist.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+list_t *front = NULL;
+list_t *rear = NULL;
+
+void dl_init(list_t *lst) {
+    lst->prev = NULL;
+    lst->next = NULL;
+}
+
+/* A detached node holding val and an empty word, or null when no memory is left. */
+static list_t *newNode(valueT val) {
+    list_t *node = static_cast<list_t *>(malloc(sizeof(list_t)));
+    if (node == NULL) return NULL;
+    dl_init(node);
+    node->value = val;
+    node->word[0] = '\0';
+    return node;
+}
+
+/*
+ * Takes node out of the ring and releases it. Every removing operation comes through here, so
+ * the four shapes of removal (only node, front, interior, rear) are handled in one place.
+ */
+static void unlinkNode(list_t *node) {
+    if (node == front && node == rear) {
+        front = NULL;
+        rear = NULL;
+    } else if (node == front) {
+        front = node->next;
+        front->prev = rear;
+        rear->next = front;
+    } else if (node == rear) {
+        rear = node->prev;
+        rear->next = front;
+        front->prev = rear;
+    } else {
+        node->prev->next = node->next;
+        node->next->prev = node->prev;
+    }
+    dl_init(node);
+    free(node);
+}
+
+/* The first node from front holding val, or null. */
+static list_t *findFirst(valueT val) {
+    if (front == NULL) return NULL;
+    list_t *curr = front;
+    do {
+        if (curr->value == val) return curr;
+        curr = curr->next;
+    } while (curr != front);
+    return NULL;
+}
+
+/* Makes node the whole ring when the list is empty; returns 1 if it did. */
+static boolT startRing(list_t *node) {
+    if (front != NULL) return 0;
+    node->prev = node;
+    node->next = node;
+    front = node;
+    rear = node;
+    return 1;
+}
+
+boolT dl_insert(list_t *list1, valueT val, const char *word) {
+    (void)list1;
+    list_t *node = newNode(val);
+    if (node == NULL) {
+        printf("Error");
+        return 0;
+    }
+    if (word != NULL) {
+        strncpy(node->word, word, DL_WORD_SIZE - 1);
+        node->word[DL_WORD_SIZE - 1] = '\0';
+    }
+    if (startRing(node)) return 1;
+    rear->next = node;
+    node->prev = rear;
+    rear = node;
+    rear->next = front;
+    front->prev = rear;
+    return 1;
+}
+
+boolT dl_insert_front(list_t *list1, valueT val) {
+    (void)list1;
+    list_t *node = newNode(val);
+    if (node == NULL) return 0;
+    if (startRing(node)) return 1;
+    node->next = front;
+    front->prev = node;
+    front = node;
+    front->prev = rear;
+    rear->next = front;
+    return 1;
+}
+
+boolT dl_del(list_t *lst, valueT val) {
+    (void)lst;
+    if (!secondpass(front, val)) return 0;
+    while (secondpass(front, val)) {
+    }
+    return 1;
+}
+
+/*
+ * The argument is meant to be front, but only the node actually found is touched: writing
+ * through a stale argument could break the ring.
+ */
+boolT secondpass(list_t *lst, valueT val) {
+    (void)lst;
+    list_t *match = findFirst(val);
+    if (match == NULL) return 0;
+    unlinkNode(match);
+    return 1;
+}
+
+valueT dl_get_front(list_t *lst) {
+    (void)lst;
+    return front == NULL ? 0 : front->value;
+}
+
+valueT dl_get_back(list_t *lst) {
+    (void)lst;
+    return rear == NULL ? 0 : rear->value;
+}
+
+void dl_pop_front(list_t *lst) {
+    (void)lst;
+    if (front != NULL) unlinkNode(front);
+}
+
+void dl_pop_back(list_t *lst) {
+    (void)lst;
+    if (rear != NULL) unlinkNode(rear);
+}
+
+boolT dl_check(list_t *lst, valueT val) {
+    (void)lst;
+    return findFirst(val) != NULL;
+}
