@@ -1,0 +1,99 @@
+/*
+ * rectangles: asks for two rectangles A and B, says whether they overlap, then counts how many of
+ * 50 pseudo-random rectangles overlap A and how many overlap B.
+ *
+ * The generator is never seeded, so the 50 rectangles are the same on every run.
+ */
+#include <cstdio>
+#include <cstdlib>
+
+enum { RandomRects = 50, RandomSpan = 20 };
+
+typedef struct Rect {
+    double x;
+    double y;
+    char color;
+    double w;
+    double h;
+} RectT;
+
+/*
+ * The assertion facility vanishes under NDEBUG, which the optimised builds define, and running on
+ * without the block would write through a null pointer; so this check stays in every build and
+ * reports and aborts just as a failed assertion does.
+ */
+#define CHECK(condition) \
+    ((condition) ? (void)0 : checkFailed(#condition, __FILE__, __LINE__, __PRETTY_FUNCTION__))
+
+[[noreturn]] static void checkFailed(const char *condition, const char *file, int line,
+                                     const char *function) {
+    fflush(stdout);
+    fprintf(stderr, "rectangles: %s:%d: %s: Assertion `%s' failed.\n", file, line, function,
+            condition);
+    abort();
+}
+
+/* Edges are exclusive: rectangles that only share an edge or a corner do not overlap. */
+static int chk_overlap(const RectT *r1, const RectT *r2) {
+    if (!(r1->x + r1->w > r2->x)) return 0;
+    if (!(r1->y + r1->h > r2->y)) return 0;
+    if (!(r2->x + r2->w > r1->x)) return 0;
+    if (!(r2->y + r2->h > r1->y)) return 0;
+    return 1;
+}
+
+/* An answer that does not parse, or is missing, leaves the field as it was (0). */
+static bool ask(const char *prompt, double *field) {
+    puts(prompt);
+    return scanf("%lf", field) == 1;
+}
+
+static double randomCoordinate(void) {
+    return (double)(rand() % RandomSpan);
+}
+
+int main(int nargs, char *argv[]) {
+    (void)nargs;
+    (void)argv;
+    RectT *recs = (RectT *)malloc(RandomRects * sizeof(RectT));
+    CHECK(recs);
+    RectT a = {0.0, 0.0, 0, 0.0, 0.0};
+    RectT b = {0.0, 0.0, 0, 0.0, 0.0};
+    int counta = 0;
+    int countb = 0;
+
+    ask("Please enter a x coordinate for A:", &a.x);
+    ask("Please enter a y coordinate for A:", &a.y);
+    ask("Please enter a Width coordinate for A:", &a.w);
+    ask("Please enter a Height coordinate for A:", &a.h);
+    ask("Please enter a x coordinate for B:", &b.x);
+    ask("Please enter a y coordinate for B:", &b.y);
+    ask("Please enter a width coordinate for B:", &b.w);
+    ask("Please enter a Height coordinate for B:", &b.h);
+
+    printf("\na[x]=%lf\n", a.x);
+    printf("\na[y]=%lf\n", a.y);
+    printf("\na[width]=%lf\n", a.w);
+    printf("\na[height]=%lf\n", a.h);
+    printf("\nb[x]=%lf\n", b.x);
+    printf("\nb[y]=%lf\n", b.y);
+    printf("\nb[width]=%lf\n", b.w);
+    printf("\nb[height]=%lf\n", b.h);
+
+    int overlap = chk_overlap(&a, &b);
+    if (overlap == 1) printf("\nYour A and B overlap\n");
+
+    for (int i = 0; i < RandomRects; i++) {
+        recs[i].x = randomCoordinate();
+        recs[i].y = randomCoordinate();
+        recs[i].h = randomCoordinate();
+        recs[i].w = randomCoordinate();
+        if (chk_overlap(&a, &recs[i]) == 1) counta++;
+        if (chk_overlap(&b, &recs[i]) == 1) countb++;
+    }
+
+    printf("\nOf the 50 random rectangles %d overlap with A \n", counta);
+    printf("\nOf the 50 random rectangles %d overlap with B \n", countb);
+    free(recs);
+    return 0;
+}

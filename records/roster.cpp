@@ -1,0 +1,215 @@
+/*
+ * roster: reads student records (identifier, name, age, grade point average) from the file named
+ * on the command line, counts them, loads them into an array of exactly that size and lists them.
+ *
+ * A record is an identifier, a name running to its line end, an age and an average, with any
+ * white space between them. Reading stops at the first record that is cut short or does not
+ * parse; only whole records are counted and listed.
+ */
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+enum { NameSize = 255 };
+
+typedef struct {
+    int id;
+    int age;
+    float gpa;
+    char name[NameSize];
+} studentCDT;
+
+static studentCDT *list;
+
+typedef enum { RecordRead, NoMoreRecords, RecordCutShort, RecordUnparsable } readResultT;
+
+/* A data file being read, with where reading has got to for the message when it stops. */
+typedef struct {
+    FILE *file;
+    int line;
+    const char *field;
+} readerT;
+
+static void *allocate(size_t nbytes) {
+    void *block = calloc(nbytes > 0 ? nbytes : 1, 1);
+    if (block == NULL) {
+        fputs("Out of memory\n", stderr);
+        exit(1);
+    }
+    return block;
+}
+
+static bool isSpace(int ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
+}
+
+static bool isDigit(int ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+static void skipSpace(readerT *in) {
+    int ch;
+    while (isSpace(ch = getc(in->file))) {
+        if (ch == '\n') in->line++;
+    }
+    ungetc(ch, in->file);
+}
+
+/* Skips the white space before the next field and says whether the file has more to read. */
+static bool startField(readerT *in, const char *field) {
+    in->field = field;
+    skipSpace(in);
+    int ch = getc(in->file);
+    ungetc(ch, in->file);
+    return ch != EOF;
+}
+
+/* A decimal integer, as the formatted reads take it; one beyond the int range saturates. */
+static bool readInt(readerT *in, int *value) {
+    int ch = getc(in->file);
+    bool negative = ch == '-';
+    if (ch == '-' || ch == '+') ch = getc(in->file);
+    if (!isDigit(ch)) {
+        ungetc(ch, in->file);
+        return false;
+    }
+    long long magnitude = 0;
+    for (; isDigit(ch); ch = getc(in->file)) {
+        if (magnitude <= (long long)INT_MAX + 1) magnitude = magnitude * 10 + (ch - '0');
+    }
+    ungetc(ch, in->file);
+    if (negative) magnitude = -magnitude;
+    if (magnitude > INT_MAX) magnitude = INT_MAX;
+    if (magnitude < INT_MIN) magnitude = INT_MIN;
+    *value = (int)magnitude;
+    return true;
+}
+
+/* The rest of the line; what does not fit in the name field is read and dropped. */
+static void readName(readerT *in, char *name) {
+    int length = 0;
+    int ch;
+    while ((ch = getc(in->file)) != EOF && ch != '\n') {
+        if (length < NameSize - 1) name[length++] = (char)ch;
+    }
+    ungetc(ch, in->file);
+    name[length] = '\0';
+}
+
+static readResultT readRecord(readerT *in, studentCDT *record) {
+    if (!startField(in, "identifier")) return NoMoreRecords;
+    if (!readInt(in, &record->id)) return RecordUnparsable;
+    if (!startField(in, "name")) return RecordCutShort;
+    readName(in, record->name);
+    if (!startField(in, "age")) return RecordCutShort;
+    if (!readInt(in, &record->age)) return RecordUnparsable;
+    if (!startField(in, "average")) return RecordCutShort;
+    if (fscanf(in->file, "%f", &record->gpa) != 1) return RecordUnparsable;
+    skipSpace(in);
+    return RecordRead;
+}
+
+static FILE *openDataFile(const char *path) {
+    FILE *file = fopen(path, "r");
+    if (file == NULL) {
+        puts("Error opening file please try again");
+        exit(1);
+    }
+    return file;
+}
+
+/* First pass: the number of whole records; says on standard error where reading stopped early. */
+static int countRecords(const char *path) {
+    readerT in = {openDataFile(path), 1, ""};
+    studentCDT record;
+    int count = 0;
+    readResultT result;
+    while ((result = readRecord(&in, &record)) == RecordRead)
+        count++;
+    if (result == RecordCutShort)
+        fprintf(stderr, "Reading stopped: the file ends before the %s of record %d\n", in.field,
+                count + 1);
+    if (result == RecordUnparsable)
+        fprintf(stderr, "Reading stopped at line %d: the %s of record %d does not parse\n", in.line,
+                in.field, count + 1);
+    fclose(in.file);
+    return count;
+}
+
+static studentCDT *fill_id_name(int id, char *name) {
+    studentCDT *student = (studentCDT *)allocate(sizeof(studentCDT));
+    student->id = id;
+    strcpy(student->name, name);
+    return student;
+}
+
+static studentCDT *fill_age(int age) {
+    studentCDT *student = (studentCDT *)allocate(sizeof(studentCDT));
+    student->age = age;
+    return student;
+}
+
+static studentCDT *fill_gpa(float gpa) {
+    studentCDT *student = (studentCDT *)allocate(sizeof(studentCDT));
+    student->gpa = gpa;
+    return student;
+}
+
+static void reportRejected(int number, const char *field) {
+    fprintf(stderr, "Record %d: the %s fails its test and is listed as 0\n", number, field);
+}
+
+/* Copies one record into list at index; a field that fails its test is listed as 0. */
+static void storeRecord(int index, studentCDT *record) {
+    studentCDT *idName = record->id > 0 ? fill_id_name(record->id, record->name) : NULL;
+    studentCDT *age = record->age > 0 ? fill_age(record->age) : NULL;
+    studentCDT *gpa = record->gpa >= 0.0f && record->gpa <= 4.0f ? fill_gpa(record->gpa) : NULL;
+    studentCDT *entry = &list[index];
+    entry->id = idName != NULL ? idName->id : 0;
+    strcpy(entry->name, idName != NULL ? idName->name : record->name);
+    entry->gpa = gpa != NULL ? gpa->gpa : 0.0f;
+    entry->age = age != NULL ? age->age : 0;
+    if (idName == NULL) reportRejected(index + 1, "identifier");
+    if (age == NULL) reportRejected(index + 1, "age");
+    if (gpa == NULL) reportRejected(index + 1, "average");
+    free(idName);
+    free(age);
+    free(gpa);
+}
+
+/* Second pass: never stores more than the first pass counted, even if the file has changed. */
+static int loadRecords(const char *path, int count) {
+    readerT in = {openDataFile(path), 1, ""};
+    studentCDT record;
+    int stored = 0;
+    while (stored < count && readRecord(&in, &record) == RecordRead) {
+        storeRecord(stored, &record);
+        stored++;
+    }
+    fclose(in.file);
+    return stored;
+}
+
+static void printList(int listCount) {
+    puts("list:");
+    for (int i = 0; i < listCount; i++) {
+        printf("student: %d\n id: %d\n name:%s\n age:%d\n gpa:%f\n", i + 1, list[i].id,
+               list[i].name, list[i].age, (double)list[i].gpa);
+    }
+}
+
+int main(int argc, char *argv[]) {
+    puts("Student roster");
+    if (argc != 2) {
+        puts("No datafile was inputted on command line!");
+        exit(1);
+    }
+    int count = countRecords(argv[1]);
+    printf("# of records: %d\n", count);
+    list = (studentCDT *)allocate((size_t)count * sizeof(studentCDT));
+    int stored = loadRecords(argv[1], count);
+    printList(stored);
+    printf("The total amount of students is:%d\n", stored);
+    return 0;
+}
