@@ -1,0 +1,4 @@
+heading "selection sort and merge (sortrun)"
+run sortrun
+heading "the same, compact ending (sortrun-compact)"
+run sortrun-compact

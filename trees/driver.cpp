@@ -1,0 +1,168 @@
+/*
+ * driver: an interactive shell over one binary search tree. Each command line holds a letter
+ * and a number; the letter picks a tree operation and the number is its key.
+ */
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "support/bst.h"
+
+static void HelpCommand(void) {
+    puts("Use the following commands to edit the buffer:");
+    puts("  I...   Inserts inputted Integer(Must be positive)");
+    puts("  D      Deletes inputted Integer(Must be positive)");
+    puts("  F      Find a Character");
+    puts("  O      List in order");
+    puts("  P      List in preorder");
+    puts("  A      List in postorder");
+    puts("  l      List Level Order");
+    puts("  S      Sum of list");
+    puts("  N      Minimum of list");
+    puts("  X      Maximum of list");
+    puts("  T      Height of list");
+    puts("  C      Count of list");
+    puts("  Z      Display list");
+    puts("  H      Generates a help message");
+    puts("  Q      Quits the program");
+}
+
+/* Runs one of the commands whose output the shell frames with line ends. */
+static void RunFramedCommand(treeT *t, int letter, int key) {
+    switch (letter) {
+        case 'A':
+            PostOrderWalk(*t);
+            break;
+        case 'C':
+            Count(*t);
+            break;
+        case 'D':
+            DeleteNode(t, key);
+            break;
+        case 'F':
+            FindNode(*t, key);
+            break;
+        case 'H':
+            HelpCommand();
+            break;
+        case 'L':
+            NodeLevelOrder(*t);
+            break;
+        case 'N':
+            fputs("Min:", stdout);
+            Min(*t);
+            break;
+        case 'O':
+            ListInOrder(*t);
+            break;
+        case 'P':
+            PreOrderWalk(*t);
+            break;
+        case 'T':
+            height(*t);
+            break;
+        case 'X':
+            fputs("Max:", stdout);
+            Max(*t);
+            break;
+        case 'Z':
+            DisplayTree(*t);
+            break;
+    }
+}
+
+static void ExecuteCommand(treeT *t, char command, int key) {
+    double i;
+    puts("\nExcuteCommand Hit here");
+    int letter = toupper(static_cast<unsigned char>(command));
+    switch (letter) {
+        case 'I':
+            InsertNode(t, key);
+            break;
+        case 'Q':
+            exit(EXIT_SUCCESS);
+        case 'S':
+            putchar('\n');
+            i = add(*t);
+            printf("Sum of tree is:%f\n", i);
+            break;
+        case 'A':
+        case 'C':
+        case 'D':
+        case 'F':
+        case 'H':
+        case 'L':
+        case 'N':
+        case 'O':
+        case 'P':
+        case 'T':
+        case 'X':
+        case 'Z':
+            putchar('\n');
+            RunFramedCommand(t, letter, key);
+            putchar('\n');
+            break;
+        default:
+            puts("Illegal command");
+    }
+}
+
+static int SkipWhiteSpace(void) {
+    int ch;
+    do
+        ch = getchar();
+    while (ch != EOF && isspace(ch));
+    return ch;
+}
+
+/*
+ * Reads an optionally signed decimal number after any white space, line ends included, so a
+ * line holding only a letter waits for the number on the next line. A number beyond the int
+ * range is clamped to its nearest end. When no digit follows, *key is left alone and the
+ * character met stays in the input, to be read as the next command.
+ */
+static void ReadKey(int *key) {
+    int ch = SkipWhiteSpace();
+    bool negative = ch == '-';
+    if (ch == '-' || ch == '+') ch = getchar();
+    if (ch == EOF || !isdigit(ch)) {
+        if (ch != EOF) ungetc(ch, stdin);
+        return;
+    }
+    long long value = 0;
+    for (; ch != EOF && isdigit(ch); ch = getchar())
+        if (value <= INT_MAX) value = value * 10 + (ch - '0');
+    if (ch != EOF) ungetc(ch, stdin);
+    if (negative) value = -value;
+    if (value > INT_MAX) value = INT_MAX;
+    if (value < INT_MIN) value = INT_MIN;
+    *key = static_cast<int>(value);
+}
+
+int main(void) {
+    treeT t = nullptr;
+    char command = '\0';
+    int key = 0;
+
+    puts(
+        "\nPlease enter a command and a number.If no number is needed enter 1.Here is a help "
+        "command:");
+    HelpCommand();
+    for (;;) {
+        putchar('*');
+        fflush(stdout);
+        /* One read per line: the first non-blank character is the command, then its number. */
+        int ch = SkipWhiteSpace();
+        if (ch == EOF) {
+            putchar('\n');
+            exit(EXIT_SUCCESS); /* ends like Q, with the tree still held by this frame */
+        }
+        command = static_cast<char>(ch);
+        ReadKey(&key);
+        ExecuteCommand(&t, command, key);
+        printf("\nCOMMAND = %c, KEY=%d\n", command, key);
+        command = '\0';
+        key = 0;
+    }
+}
