@@ -1,0 +1,62 @@
+// The table operations in-process: slot arithmetic, find-or-insert, and the refusals.
+#include "hashing/hash.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "run_program.h"
+
+namespace {
+
+class HashTest : public ::testing::Test {
+   protected:
+    void SetUp() override { memset(hashTable, 0, sizeof hashTable); }
+};
+
+TEST_F(HashTest, HomeAndNextSlot) {
+    struct Case {
+        int key;
+        double home;
+        double next;
+    } cases[] = {{0, 0, 1}, {5, 5, 6}, {299, 299, 0}, {300, 0, 1}, {605, 5, 6}};
+    for (const Case &c : cases) {
+        EXPECT_EQ(hash(c.key), c.home) << c.key;
+        EXPECT_EQ(rehash(static_cast<int>(c.home)), c.next) << c.key;
+    }
+}
+
+TEST_F(HashTest, FindsOrInsertsAndReturnsTheSlot) {
+    EXPECT_EQ(search(5, 50), 5);
+    std::string printed;
+    int slot = 0;
+    printed = wb::CaptureStdout([&] { slot = search(305, 3050); });
+    EXPECT_EQ(slot, 6);
+    EXPECT_EQ(printed, "SEARCH FOR 5 REHASHES 0\n");
+    EXPECT_EQ(hashTable[6].k, 305);
+    EXPECT_EQ(hashTable[6].r, 3050);
+    // Found again: same slot, value unchanged.
+    printed = wb::CaptureStdout([&] { slot = search(305, 1); });
+    EXPECT_EQ(slot, 6);
+    EXPECT_EQ(hashTable[6].r, 3050);
+}
+
+TEST_F(HashTest, RefusesNegativeKeysAndFullTables) {
+    EXPECT_EQ(search(-1, -1), NoSlot);
+    for (int key = 1; key <= TableSize; key++)
+        ASSERT_EQ(search(key, key), key % TableSize);
+    record before[TableSize];
+    memcpy(before, hashTable, sizeof before);
+    int slot = 0;
+    std::string printed = wb::CaptureStdout([&] { slot = search(1000, 1000); });
+    EXPECT_EQ(slot, NoSlot);
+    EXPECT_EQ(memcmp(before, hashTable, sizeof before), 0);
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), TableSize);
+    // A key already present is still found in a full table.
+    EXPECT_EQ(wb::CaptureStdout([&] { slot = search(150, 0); }), "");
+    EXPECT_EQ(slot, 150);
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+// treecost seeds from the clock, so its rows are checked for shape and bounds rather than for
+// their random averages; the exact parts (header, first and third columns) are checked exactly.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run_program.h"
+
+namespace {
+
+const std::string kHeader =
+    "n              Average # comparisons/visits in my search           log2(n)";
+
+std::vector<std::string> Lines(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string Format(const char *format, double value) {
+    char buf[64];
+    snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+TEST(TreecostTest, HeaderAndTenRowsOfTheRightShape) {
+    wb::RunResult run = wb::RunProgram("treecost");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    ASSERT_FALSE(run.out.empty());
+    EXPECT_EQ(run.out.back(), '\n');
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0], kHeader);
+    for (int row = 1; row <= 10; row++) {
+        const std::string &line = lines[static_cast<size_t>(row)];
+        int n = 5 * row;
+        std::string first = std::to_string(n);
+        ASSERT_EQ(line.size(), first.size() + 40 + 35) << line;
+        EXPECT_EQ(line.substr(0, first.size()), first) << line;
+
+        std::string average = line.substr(first.size(), 40);
+        double visits = std::stod(average);
+        EXPECT_EQ(average, Format("%40.3f", visits)) << line;
+        EXPECT_EQ(average.back(), '0') << line;
+        // A whole number of visits over 100 searches; a non-empty tree costs at least one
+        // visit per search and no search visits more nodes than the tree holds.
+        EXPECT_NEAR(visits * 100, std::round(visits * 100), 1e-6) << line;
+        EXPECT_GE(visits, 1.0) << line;
+        EXPECT_LE(visits, n) << line;
+
+        float log2n = static_cast<float>(std::log(static_cast<double>(n)) / 0.6931471805599453);
+        EXPECT_EQ(line.substr(first.size() + 40), Format("%35.5f", log2n)) << line;
+    }
+    EXPECT_EQ(lines[1].substr(lines[1].size() - 7), "2.32193");
+    EXPECT_EQ(lines[2].substr(lines[2].size() - 7), "3.32193");
+}
+
+}  // namespace
