@@ -45,8 +45,10 @@ static void InsertWords(setADT S, const char *name, char *rest) {
             printf("Not an integer: %s\n", word);
             continue;
         }
+        /* Inserted first, so a full set ends the program before a half-written line. */
+        setInsertElementSorted(S, value);
         printf("%s + %d = ", name, value);
-        setPrint(setInsertElementSorted(S, value), name);
+        setPrint(S, name);
         putchar('\n');
     }
 }
