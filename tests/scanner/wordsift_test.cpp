@@ -1,0 +1,320 @@
+// The scanner's contract: tokens under both space options, the end of the text, pushback,
+// ownership of what it hands out, and its two fatal errors. Also checks the bundled client.
+#include "scanner/wordsift.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "run_program.h"
+
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+std::string Take(string token) {
+    std::string text(token);
+    FreeBlock(token);
+    return text;
+}
+
+class ScannerTest : public ::testing::Test {
+   protected:
+    void TearDown() override { FreeScanner(scanner_); }
+
+    void Load(const std::string &text, spaceOptionT option) {
+        SetScannerSpaceOption(scanner_, option);
+        SetScannerString(scanner_, text.c_str());
+    }
+    // Every token, read the way a client loop does.
+    Tokens ReadAll() {
+        Tokens tokens;
+        while (MoreTokensExist(scanner_))
+            tokens.push_back(Take(ReadToken(scanner_)));
+        return tokens;
+    }
+    Tokens Scan(const std::string &text, spaceOptionT option) {
+        Load(text, option);
+        return ReadAll();
+    }
+
+    scannerADT scanner_ = NewScanner();
+};
+
+// An independent account of the token rules, using the C library's classes in the C locale.
+Tokens Model(const std::string &text, spaceOptionT option) {
+    Tokens tokens;
+    for (size_t i = 0; i < text.size();) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (option == IgnoreSpaces && std::isspace(c)) {
+            i++;
+        } else if (std::isalnum(c)) {
+            size_t j = i;
+            while (j < text.size() && std::isalnum(static_cast<unsigned char>(text[j])))
+                j++;
+            tokens.push_back(text.substr(i, j - i));
+            i = j;
+        } else {
+            tokens.push_back(text.substr(i, 1));
+            i++;
+        }
+    }
+    return tokens;
+}
+
+TEST_F(ScannerTest, CutsTextsIntoTokens) {
+    struct Case {
+        std::string text;
+        Tokens preserved, ignored;
+    };
+    const Case cases[] = {
+        {"ab12+c", {"ab12", "+", "c"}, {"ab12", "+", "c"}},
+        {"  x y", {" ", " ", "x", " ", "y"}, {"x", "y"}},
+        {"a_b", {"a", "_", "b"}, {"a", "_", "b"}},
+        {"3.14", {"3", ".", "14"}, {"3", ".", "14"}},
+        {"x1y2", {"x1y2"}, {"x1y2"}},
+        {"x   ", {"x", " ", " ", " "}, {"x"}},
+        {"", {}, {}},
+        {"   ", {" ", " ", " "}, {}},
+        {"\t\n\v\f\r ", {"\t", "\n", "\v", "\f", "\r", " "}, {}},
+        {"a\xe9z", {"a", "\xe9", "z"}, {"a", "\xe9", "z"}},
+        {" \x80\xff ", {" ", "\x80", "\xff", " "}, {"\x80", "\xff"}},
+        {"if(x1>=10){y=y+1;}",
+         {"if", "(", "x1", ">", "=", "10", ")", "{", "y", "=", "y", "+", "1", ";", "}"},
+         {"if", "(", "x1", ">", "=", "10", ")", "{", "y", "=", "y", "+", "1", ";", "}"}},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(Scan(c.text, PreserveSpaces), c.preserved) << '"' << c.text << '"';
+        EXPECT_EQ(Scan(c.text, IgnoreSpaces), c.ignored) << '"' << c.text << '"';
+    }
+}
+
+// Each byte between two letters: letters and digits join them, white space goes only under
+// IgnoreSpaces, everything else (0x80-0xFF included) is a token of its own.
+TEST_F(ScannerTest, ClassifiesEveryByte) {
+    for (int byte = 1; byte < 256; byte++) {
+        std::string text = std::string("a") + static_cast<char>(byte) + "b";
+        for (spaceOptionT option : {PreserveSpaces, IgnoreSpaces})
+            ASSERT_EQ(Scan(text, option), Model(text, option)) << "byte " << byte;
+    }
+}
+
+TEST_F(ScannerTest, MatchesTheModelOnRandomTexts) {
+    const std::string alphabet = "abzAZ09_ .,+\t\n\r\x80\xe9\xff";
+    srand(7);
+    for (int round = 0; round < 2000; round++) {
+        std::string text;
+        for (int n = rand() % 30; n > 0; n--)
+            text += alphabet[static_cast<size_t>(rand()) % alphabet.size()];
+        for (spaceOptionT option : {PreserveSpaces, IgnoreSpaces})
+            ASSERT_EQ(Scan(text, option), Model(text, option)) << '"' << text << '"';
+        std::string joined;
+        for (const std::string &token : Scan(text, PreserveSpaces))
+            joined += token;
+        ASSERT_EQ(joined, text);
+    }
+}
+
+TEST_F(ScannerTest, AfterTheEndEveryReadGivesANewEmptyString) {
+    Load("ab12+c", PreserveSpaces);
+    EXPECT_EQ(ReadAll(), (Tokens{"ab12", "+", "c"}));
+    EXPECT_EQ(MoreTokensExist(scanner_), FALSE);
+    string first = ReadToken(scanner_);
+    string second = ReadToken(scanner_);
+    EXPECT_STREQ(first, "");
+    EXPECT_STREQ(second, "");
+    EXPECT_NE(first, second);
+    FreeBlock(first);
+    FreeBlock(second);
+    EXPECT_EQ(MoreTokensExist(scanner_), FALSE);
+
+    Load("", IgnoreSpaces);
+    EXPECT_EQ(MoreTokensExist(scanner_), FALSE);
+    EXPECT_EQ(Take(ReadToken(scanner_)), "");
+}
+
+// Reading until the empty token, without asking first, yields the same tokens.
+TEST_F(ScannerTest, ReadingUntilEmptyNeedsNoQuestions) {
+    for (spaceOptionT option : {PreserveSpaces, IgnoreSpaces}) {
+        const std::string text = " sum = a1 +\tb2; ";
+        Load(text, option);
+        Tokens tokens;
+        for (std::string token = Take(ReadToken(scanner_)); !token.empty();
+             token = Take(ReadToken(scanner_)))
+            tokens.push_back(token);
+        EXPECT_EQ(tokens, Model(text, option));
+    }
+}
+
+TEST_F(ScannerTest, AskingUnderIgnoreSpacesMovesPastTheSpaces) {
+    Load("x   ", IgnoreSpaces);
+    EXPECT_EQ(Take(ReadToken(scanner_)), "x");
+    EXPECT_EQ(MoreTokensExist(scanner_), FALSE);
+    // The blanks are behind the scanner now, whatever the option says.
+    SetScannerSpaceOption(scanner_, PreserveSpaces);
+    EXPECT_EQ(MoreTokensExist(scanner_), FALSE);
+    EXPECT_EQ(Take(ReadToken(scanner_)), "");
+
+    Load("x   ", PreserveSpaces);
+    EXPECT_EQ(Take(ReadToken(scanner_)), "x");
+    EXPECT_EQ(MoreTokensExist(scanner_), TRUE);
+    SetScannerSpaceOption(scanner_, IgnoreSpaces);
+    EXPECT_EQ(MoreTokensExist(scanner_), FALSE);
+}
+
+TEST_F(ScannerTest, SavedTokenComesBackAsTheSamePointer) {
+    Load("a b", PreserveSpaces);
+    string a = ReadToken(scanner_);
+    SaveToken(scanner_, a);
+    EXPECT_EQ(MoreTokensExist(scanner_), TRUE);
+    EXPECT_EQ(ReadToken(scanner_), a);
+    FreeBlock(a);
+
+    // A saved blank is returned even though the option now skips blanks.
+    string blank = ReadToken(scanner_);
+    ASSERT_STREQ(blank, " ");
+    SaveToken(scanner_, blank);
+    SetScannerSpaceOption(scanner_, IgnoreSpaces);
+    EXPECT_EQ(ReadToken(scanner_), blank);
+    FreeBlock(blank);
+    EXPECT_EQ(Take(ReadToken(scanner_)), "b");
+
+    // Any string of the client's can be pushed back, not only one the scanner made.
+    char own[] = "mine";
+    SaveToken(scanner_, own);
+    EXPECT_EQ(ReadToken(scanner_), own);
+}
+
+TEST_F(ScannerTest, SavedEmptyTokenEndsTheTextYetIsReadOnce) {
+    Load("x", PreserveSpaces);
+    EXPECT_EQ(Take(ReadToken(scanner_)), "x");
+    string end = ReadToken(scanner_);
+    SaveToken(scanner_, end);
+    EXPECT_EQ(MoreTokensExist(scanner_), FALSE);
+    EXPECT_EQ(ReadToken(scanner_), end);
+    FreeBlock(end);
+
+    // Saved before the end, the empty string still says no more, and the text resumes after it.
+    Load("y", PreserveSpaces);
+    char empty[] = "";
+    SaveToken(scanner_, empty);
+    EXPECT_EQ(MoreTokensExist(scanner_), FALSE);
+    EXPECT_EQ(ReadToken(scanner_), empty);
+    EXPECT_EQ(ReadAll(), Tokens{"y"});
+}
+
+TEST_F(ScannerTest, NewTextDropsTheSavedTokenAndKeepsTheOption) {
+    SetScannerSpaceOption(scanner_, IgnoreSpaces);  // allowed before any text
+    EXPECT_EQ(GetScannerSpaceOption(scanner_), IgnoreSpaces);
+    SetScannerString(scanner_, " old text");
+    string old = ReadToken(scanner_);
+    SaveToken(scanner_, old);
+    SetScannerString(scanner_, "  new");
+    EXPECT_EQ(GetScannerSpaceOption(scanner_), IgnoreSpaces);
+    EXPECT_EQ(ReadAll(), Tokens{"new"});
+    EXPECT_STREQ(old, "old");  // dropped, not freed: still the client's to release
+    FreeBlock(old);
+    SaveToken(scanner_, ReadToken(scanner_));  // the dropped token left no slot taken
+    FreeBlock(ReadToken(scanner_));
+}
+
+TEST(ScannerOptionTest, NewScannerPreservesSpaces) {
+    scannerADT scanner = NewScanner();
+    EXPECT_EQ(GetScannerSpaceOption(scanner), PreserveSpaces);
+    SetScannerSpaceOption(scanner, IgnoreSpaces);
+    EXPECT_EQ(GetScannerSpaceOption(scanner), IgnoreSpaces);
+    FreeScanner(scanner);  // never given a text: nothing but the record to release
+}
+
+TEST(ScannerOwnershipTest, ScannerReadsItsOwnCopyAndScannersAreIndependent) {
+    char text[] = "one two";
+    scannerADT first = NewScanner();
+    scannerADT second = NewScanner();
+    SetScannerString(first, text);
+    SetScannerSpaceOption(second, IgnoreSpaces);
+    SetScannerString(second, "alpha beta");
+    text[0] = 'X';  // the caller's text is its own again
+    EXPECT_EQ(Take(ReadToken(first)), "one");
+    EXPECT_EQ(Take(ReadToken(second)), "alpha");
+    EXPECT_EQ(Take(ReadToken(first)), " ");
+    EXPECT_EQ(Take(ReadToken(second)), "beta");
+    EXPECT_EQ(Take(ReadToken(first)), "two");
+    FreeScanner(first);
+    FreeScanner(second);
+}
+
+// A token outlives the scanner that made it; a saved token survives FreeScanner.
+TEST(ScannerOwnershipTest, TokensBelongToTheClient) {
+    scannerADT scanner = NewScanner();
+    SetScannerString(scanner, "kept saved");
+    string kept = ReadToken(scanner);
+    string blank = ReadToken(scanner);
+    string saved = ReadToken(scanner);
+    SaveToken(scanner, saved);
+    FreeScanner(scanner);
+    EXPECT_STREQ(kept, "kept");
+    EXPECT_STREQ(saved, "saved");
+    FreeBlock(kept);
+    FreeBlock(blank);
+    FreeBlock(saved);
+}
+
+TEST(ScannerDeathTest, ReadingWithoutATextEndsTheProgram) {
+    const char *message = "^SetScannerString has not been called\n$";
+    scannerADT scanner = NewScanner();
+    EXPECT_EXIT(ReadToken(scanner), ::testing::ExitedWithCode(1), message);
+    EXPECT_EXIT(MoreTokensExist(scanner), ::testing::ExitedWithCode(1), message);
+    char token[] = "t";
+    EXPECT_EXIT(SaveToken(scanner, token), ::testing::ExitedWithCode(1), message);
+    FreeScanner(scanner);
+}
+
+TEST(ScannerDeathTest, SecondSaveEndsTheProgram) {
+    scannerADT scanner = NewScanner();
+    SetScannerString(scanner, "a b");
+    char first[] = "a", second[] = "b";
+    SaveToken(scanner, first);
+    EXPECT_EXIT(SaveToken(scanner, second), ::testing::ExitedWithCode(1),
+                "^Token has already been saved\n$");
+    EXPECT_EQ(ReadToken(scanner), first);
+    FreeScanner(scanner);
+}
+
+TEST(SiftdemoTest, ShowsEachLinesTokensUnderBothOptions) {
+    wb::RunResult run = wb::RunProgram("siftdemo", {.input = "ab12+c\n  x y\n\na\xe9\tb \nlast"});
+    EXPECT_EQ(run.out,
+              "> ab12+c\n"
+              "PreserveSpaces 3: [ab12] [+] [c]\n"
+              "IgnoreSpaces   3: [ab12] [+] [c]\n"
+              ">   x y\n"
+              "PreserveSpaces 5: [ ] [ ] [x] [ ] [y]\n"
+              "IgnoreSpaces   2: [x] [y]\n"
+              "> \n"
+              "PreserveSpaces 0:\n"
+              "IgnoreSpaces   0:\n"
+              "> a\\xE9\\tb \n"
+              "PreserveSpaces 5: [a] [\\xE9] [\\t] [b] [ ]\n"
+              "IgnoreSpaces   3: [a] [\\xE9] [b]\n"
+              "> last\n"
+              "PreserveSpaces 1: [last]\n"
+              "IgnoreSpaces   1: [last]\n");
+    EXPECT_EQ(run.err, "");  // under the asan preset, a leaked token would show up here
+    EXPECT_EQ(run.status, 0);
+}
+
+// One line far longer than any fixed buffer: nothing is cut off or lost.
+TEST(SiftdemoTest, LongLine) {
+    std::string line;
+    for (int i = 0; i < 20000; i++)
+        line += "w" + std::to_string(i) + " ";
+    wb::RunResult run = wb::RunProgram("siftdemo", {.input = line + "\n"});
+    EXPECT_NE(run.out.find("PreserveSpaces 40000: [w0] [ ] [w1]"), std::string::npos);
+    EXPECT_NE(run.out.find("IgnoreSpaces   20000: [w0] [w1]"), std::string::npos);
+    EXPECT_NE(run.out.find("[w19999]\n"), std::string::npos);
+    EXPECT_EQ(run.status, 0);
+}
+
+}  // namespace

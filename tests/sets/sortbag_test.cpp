@@ -1,0 +1,203 @@
+// The set's contract: ascending order with duplicates kept, the printed form, the difference,
+// and the end of the program at the 101st entry. Also checks the bundled client.
+#include "sets/set.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "run_program.h"
+#include "support/genlib.h"
+
+namespace {
+
+std::string Printed(setADT S) {
+    return wb::CaptureStdout([&] { setPrint(S, "S"); });
+}
+
+setADT Make(const std::vector<int> &elements) {
+    setADT S = NewSet();
+    for (int e : elements)
+        EXPECT_EQ(setInsertElementSorted(S, e), S);
+    return S;
+}
+
+// How a set holding these values, in any order, must print.
+std::string Shown(std::vector<int> values) {
+    std::sort(values.begin(), values.end());
+    std::string out = "{";
+    for (size_t i = 0; i < values.size(); i++)
+        out += std::to_string(values[i]) + (i + 1 < values.size() ? "," : "");
+    return out + "}";
+}
+
+TEST(SortbagTest, InsertionsKeepAscendingOrder) {
+    struct Case {
+        std::vector<int> inserted;
+        std::string printed;
+    };
+    const Case cases[] = {
+        {{}, "{}"},
+        {{7}, "{7}"},
+        {{5, 3, 9}, "{3,5,9}"},
+        {{4, 4}, "{4,4}"},
+        {{9, 8, 7, 6}, "{6,7,8,9}"},
+        {{2, -1, 2, 0, -1}, "{-1,-1,0,2,2}"},
+        {{2147483647, -2147483647 - 1, 0}, "{-2147483648,0,2147483647}"},
+    };
+    for (const Case &c : cases) {
+        setADT S = Make(c.inserted);
+        EXPECT_EQ(Printed(S), c.printed);
+        FreeBlock(S);
+    }
+}
+
+TEST(SortbagTest, NameIsNotPrinted) {
+    setADT S = Make({1});
+    EXPECT_EQ(wb::CaptureStdout([&] { setPrint(S, "a name"); }), "{1}");
+    EXPECT_EQ(wb::CaptureStdout([&] { setPrint(S, nullptr); }), "{1}");
+    FreeBlock(S);
+}
+
+TEST(SortbagTest, RandomInsertionsMatchASortedList) {
+    srand(99);
+    for (int round = 0; round < 200; round++) {
+        setADT S = NewSet();
+        std::vector<int> values;
+        for (int n = rand() % 101; n > 0; n--) {
+            int e = rand() % 41 - 20;
+            values.push_back(e);
+            setInsertElementSorted(S, e);
+            ASSERT_EQ(Printed(S), Shown(values));
+        }
+        FreeBlock(S);
+    }
+}
+
+TEST(SortbagTest, DifferenceKeepsWhatTheOtherSetLacks) {
+    struct Case {
+        std::vector<int> a, b, difference;
+    };
+    const Case cases[] = {
+        {{1, 2, 3}, {2}, {1, 3}},
+        {{1, 2, 3}, {}, {1, 2, 3}},
+        {{1, 2, 3}, {1, 2, 3}, {}},
+        {{}, {1, 2}, {}},
+        {{}, {}, {}},
+        {{5, 5, 6, 7, 7}, {6}, {5, 5, 7, 7}},
+        {{5, 5, 6}, {5}, {6}},
+        {{1, 3, 5}, {2, 4, 6}, {1, 3, 5}},
+        {{-3, 0, 3}, {3, 3, 3, -3}, {0}},
+    };
+    for (const Case &c : cases) {
+        setADT A = Make(c.a), B = Make(c.b);
+        setADT D = setDifference(A, B);
+        EXPECT_NE(D, A);
+        EXPECT_NE(D, B);
+        EXPECT_EQ(Printed(D), Shown(c.difference));
+        EXPECT_EQ(Printed(A), Shown(c.a));
+        EXPECT_EQ(Printed(B), Shown(c.b));
+        FreeBlock(A);
+        FreeBlock(B);
+        FreeBlock(D);
+    }
+}
+
+TEST(SortbagTest, RandomDifferencesMatchAMultisetModel) {
+    srand(5);
+    for (int round = 0; round < 300; round++) {
+        std::vector<int> a, b;
+        for (int n = rand() % 101; n > 0; n--)
+            a.push_back(rand() % 30);
+        for (int n = rand() % 101; n > 0; n--)
+            b.push_back(rand() % 30);
+        std::map<int, bool> inB;
+        for (int e : b)
+            inB[e] = true;
+        std::vector<int> expected;
+        for (int e : a)
+            if (!inB.count(e)) expected.push_back(e);
+        setADT A = Make(a), B = Make(b);
+        setADT D = setDifference(A, B);
+        ASSERT_EQ(Printed(D), Shown(expected));
+        FreeBlock(A);
+        FreeBlock(B);
+        FreeBlock(D);
+    }
+}
+
+TEST(SortbagTest, HoldsOneHundredEntries) {
+    setADT S = NewSet();
+    std::vector<int> values;
+    for (int i = 100; i > 0; i--) {
+        values.push_back(i);
+        setInsertElementSorted(S, i);
+    }
+    EXPECT_EQ(Printed(S), Shown(values));
+    setADT empty = NewSet();
+    setADT copy = setDifference(S, empty);  // a full difference stays within the limit
+    EXPECT_EQ(Printed(copy), Shown(values));
+    FreeBlock(S);
+    FreeBlock(empty);
+    FreeBlock(copy);
+}
+
+TEST(SortbagDeathTest, HundredAndFirstEntryEndsTheProgram) {
+    setADT S = NewSet();
+    for (int i = 0; i < 100; i++)
+        setInsertElementSorted(S, i);
+    std::string before = Printed(S);
+    EXPECT_EXIT(setInsertElementSorted(S, -1), ::testing::ExitedWithCode(1),
+                "^Set capacity exceeded\n$");
+    EXPECT_EXIT(setInsertElementSorted(S, 1000), ::testing::ExitedWithCode(1),
+                "^Set capacity exceeded\n$");
+    EXPECT_EQ(Printed(S), before);
+    FreeBlock(S);
+}
+
+TEST(BagdemoTest, ShowsInsertionsAndDifferences) {
+    wb::RunResult run = wb::RunProgram(
+        "bagdemo", {.input = "A 5 3 9\nB 3 4 4\n\n  A 3\t-1\nC 1\nB 1x 99999999999 -0\nA"});
+    EXPECT_EQ(run.out,
+              "A + 5 = {5}\n"
+              "A + 3 = {3,5}\n"
+              "A + 9 = {3,5,9}\n"
+              "B + 3 = {3}\n"
+              "B + 4 = {3,4}\n"
+              "B + 4 = {3,4,4}\n"
+              "A + 3 = {3,3,5,9}\n"
+              "A + -1 = {-1,3,3,5,9}\n"
+              "Unknown set: C\n"
+              "Not an integer: 1x\n"
+              "Not an integer: 99999999999\n"
+              "B + 0 = {0,3,4,4}\n"
+              "A = {-1,3,3,5,9}\n"
+              "B = {0,3,4,4}\n"
+              "A - B = {-1,5,9}\n"
+              "B - A = {0,4,4}\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(BagdemoTest, EmptyInputShowsEmptySets) {
+    wb::RunResult run = wb::RunProgram("bagdemo");
+    EXPECT_EQ(run.out, "A = {}\nB = {}\nA - B = {}\nB - A = {}\n");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(BagdemoTest, OverfullSetEndsWithTheCapacityMessage) {
+    std::string line = "A";
+    for (int i = 0; i < 101; i++)
+        line += " " + std::to_string(i);
+    wb::RunResult run = wb::RunProgram("bagdemo", {.input = line + "\n"});
+    EXPECT_EQ(run.err, "Set capacity exceeded\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("A + 99 = {0,1,"), std::string::npos);
+    EXPECT_EQ(run.out.find("A + 100"), std::string::npos);
+}
+
+}  // namespace

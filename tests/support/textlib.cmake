@@ -1,0 +1,1 @@
+wb_add_test(textlib_test SOURCES textlib_test.cpp LIBS textlib)
