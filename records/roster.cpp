@@ -127,6 +127,7 @@ static int countRecords(const char *path) {
     readResultT result;
     while ((result = readRecord(&in, &record)) == RecordRead)
         count++;
+    fflush(stdout);
     if (result == RecordCutShort)
         fprintf(stderr, "Reading stopped: the file ends before the %s of record %d\n", in.field,
                 count + 1);
@@ -156,7 +157,9 @@ static studentCDT *fill_gpa(float gpa) {
     return student;
 }
 
+/* Standard output is flushed first so that, on one console, the report follows what came before. */
 static void reportRejected(int number, const char *field) {
+    fflush(stdout);
     fprintf(stderr, "Record %d: the %s fails its test and is listed as 0\n", number, field);
 }
 
