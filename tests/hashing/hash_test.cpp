@@ -1,4 +1,4 @@
-// The table operations in-process: slot arithmetic, find-or-insert, and the refusals.
+// The table operations in-process: find-or-insert, and the refusals that leave the table alone.
 #include "hashing/hash.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +15,6 @@ class HashTest : public ::testing::Test {
    protected:
     void SetUp() override { memset(hashTable, 0, sizeof hashTable); }
 };
-
-TEST_F(HashTest, HomeAndNextSlot) {
-    struct Case {
-        int key;
-        double home;
-        double next;
-    } cases[] = {{0, 0, 1}, {5, 5, 6}, {299, 299, 0}, {300, 0, 1}, {605, 5, 6}};
-    for (const Case &c : cases) {
-        EXPECT_EQ(hash(c.key), c.home) << c.key;
-        EXPECT_EQ(rehash(static_cast<int>(c.home)), c.next) << c.key;
-    }
-}
 
 TEST_F(HashTest, FindsOrInsertsAndReturnsTheSlot) {
     EXPECT_EQ(search(5, 50), 5);

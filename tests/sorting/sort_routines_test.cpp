@@ -76,18 +76,6 @@ TEST(SortRoutinesTest, MergedArrayIsTheMultisetUnion) {
     EXPECT_EQ(c, all);
 }
 
-TEST(SortRoutinesTest, RandIntCoversItsRange) {
-    std::vector<int> seen(3);
-    for (int i = 0; i < 3000; i++) {
-        int v = rand_int(7, 9);
-        ASSERT_TRUE(v >= 7 && v <= 9) << v;
-        seen[static_cast<size_t>(v - 7)]++;
-    }
-    for (int count : seen)
-        EXPECT_GT(count, 0);
-    EXPECT_EQ(rand_int(5, 5), 5);
-}
-
 TEST(SortRoutinesTest, PrintArrayForms) {
     int one[] = {42};
     int three[] = {1, 2, 3};

@@ -1,5 +1,5 @@
 // The experiment's tree unit in-process: insertion, the visit count of a search, the random
-// range, the logarithm, one experiment step, and the out-of-memory exit.
+// range, one experiment step, and the out-of-memory exit.
 #include "trees/tree.h"
 
 #include <gtest/gtest.h>
@@ -84,13 +84,6 @@ TEST(TreeTest, RandomKeysStayInRange) {
     }
     EXPECT_TRUE(sawLow);
     EXPECT_TRUE(sawHigh);
-}
-
-TEST(TreeTest, Log2OfPowersAndTableSizes) {
-    EXPECT_FLOAT_EQ(Log2(1.0f), 0.0f);
-    EXPECT_FLOAT_EQ(Log2(8.0f), 3.0f);
-    EXPECT_FLOAT_EQ(Log2(1024.0f), 10.0f);
-    EXPECT_NEAR(Log2(5.0f), 2.321928f, 1e-5);
 }
 
 TEST(TreeTest, OneStepPrintsItsRowAndMovesOn) {
