@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 typedef char *string;
 
@@ -22,16 +23,18 @@ typedef struct {
 
 typedef employeeRecordT *employeeT;
 
-typedef struct {
+struct payrollRecordT {
     employeeT *employees;
     int nEmployees;
-} * payrollT;
+};
+
+typedef struct payrollRecordT *payrollT;
 
 enum {
     MaxEmployees = 100,
     TextSize = 100, /* a name, title or number holds at most 99 characters */
     CountLineSize = 1024,
-    NumberSize = 128,   /* longest number text looked at; longer ones are cut there */
+    NumberSize = 128,   /* of a longer number text only the first 127 characters count */
     GivenBackSize = 256 /* room for one number text or one run of blanks given back */
 };
 
@@ -108,40 +111,43 @@ static void discardAfterNumber(void) {
         giveBack(blanks[--nBlanks]);
 }
 
-/*
- * Reads the next number text (white space before it skipped, line ends included) and hands it
- * to convert, which returns how many of its characters form the number. The rest is given back
- * and the number's line is ended as above. Without a number, its whole line is consumed and
- * false is returned.
- */
-static bool readNumber(int (*convert)(const char *text, void *value), void *value) {
-    char text[NumberSize];
+/* Reads the next number text into text; white space before it is skipped, line ends included. */
+static void readNumberText(char *text) {
     int length = 0;
     int ch;
     do {
         ch = nextChar();
     } while (isSpace(ch));
-    while (ch != EOF && !isSpace(ch) && length < NumberSize - 1) {
-        text[length++] = (char)ch;
-        ch = nextChar();
+    for (; ch != EOF && !isSpace(ch); ch = nextChar()) {
+        if (length < NumberSize - 1) text[length++] = (char)ch;
     }
     text[length] = '\0';
     giveBack(ch);
-    int used = length > 0 ? convert(text, value) : 0;
-    if (used == 0) {
+}
+
+/*
+ * Ends a number answer whose text was converted up to end: what follows the number is given back
+ * and its line ended as above. Without a number (end == text) the whole line is consumed and
+ * false is returned.
+ */
+static bool endNumber(const char *text, const char *end) {
+    if (end == text) {
         discardLine();
         return false;
     }
-    for (int i = length - 1; i >= used; i--)
-        giveBack(text[i]);
+    for (const char *rest = end + strlen(end); rest > end; rest--)
+        giveBack(rest[-1]);
     discardAfterNumber();
     return true;
 }
 
-static int convertDouble(const char *text, void *value) {
+/* A salary that is not a number is recorded as 0. */
+static double readSalary(void) {
+    char text[NumberSize];
     char *end;
-    *(double *)value = strtod(text, &end);
-    return (int)(end - text);
+    readNumberText(text);
+    double salary = strtod(text, &end);
+    return endNumber(text, end) ? salary : 0.0;
 }
 
 /* A count beyond the int range is taken as the nearest int limit. */
@@ -151,20 +157,13 @@ static int clampToInt(long number) {
     return (int)number;
 }
 
-static int convertInt(const char *text, void *value) {
-    char *end;
-    *(int *)value = clampToInt(strtol(text, &end, 10));
-    return (int)(end - text);
-}
-
-static double readSalary(void) {
-    double salary;
-    return readNumber(convertDouble, &salary) ? salary : 0.0;
-}
-
+/* Exemptions that are not a number are recorded as 0. */
 static int readExemptions(void) {
-    int exemptions;
-    return readNumber(convertInt, &exemptions) ? exemptions : 0;
+    char text[NumberSize];
+    char *end;
+    readNumberText(text);
+    int exemptions = clampToInt(strtol(text, &end, 10));
+    return endNumber(text, end) ? exemptions : 0;
 }
 
 /* The leading decimal integer of the count line, 0 when it has none. */
