@@ -10,7 +10,7 @@
 
 #include "lists/stack.h"
 
-enum { PopSentinel = -99999, TokenSize = 24 };
+enum { PopSentinel = -99999, TokenSize = 64 };
 
 /* One white-space separated word of the file, cut to fit; truncated says whether it was cut. */
 typedef struct {

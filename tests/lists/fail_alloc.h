@@ -1,0 +1,14 @@
+// Makes one allocation fail on demand, for code linked with -Wl,--wrap=malloc,--wrap=realloc.
+// Only calls from statically linked objects (the unit under test) are redirected; the C and C++
+// runtimes keep their own allocator, so printing and gtest are not disturbed.
+#pragma once
+
+namespace faults {
+
+// The n-th malloc or realloc from now (1 = the very next one) returns null; later ones succeed.
+void FailAllocation(int n);
+
+// Calls after this succeed again.
+void Disarm();
+
+}  // namespace faults
