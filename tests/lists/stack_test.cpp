@@ -28,10 +28,6 @@ class StackTest : public ::testing::Test {
     }
 };
 
-TEST_F(StackTest, StartsEmptyWithRoomForTen) {
-    ExpectHolds({}, 10);
-}
-
 TEST_F(StackTest, GrowsByTenBeforeThe11thAnd21stPush) {
     std::vector<int> pushed;
     std::string shown = wb::CaptureStdout([&] {
