@@ -30,14 +30,6 @@ TEST(LotdrawTest, OneWordFileAlwaysGivesThatWord) {
     free_all();
 }
 
-TEST(LotdrawTest, ChoosesOnlyLoadedWords) {
-    Load("cat dog\n\n  bird\n");
-    const std::set<std::string> loaded = {"cat", "dog", "bird"};
-    for (int i = 0; i < 3; i++)
-        EXPECT_TRUE(loaded.count(ChooseRandomWord()));
-    free_all();
-}
-
 // Both calls land in one second on almost every try; a try that straddles a second is repeated.
 TEST(LotdrawTest, CallsWithinOneSecondGiveTheSameWord) {
     Load(wordtest::NumberedWords(1000));
