@@ -12,21 +12,9 @@ function(wb_product_options target)
                              $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 endfunction()
 
-# wb_add_program(<name> SOURCES <files> [LIBS <targets>])
-# An installed console program, built into <build>/bin where the tour and the golden tests find it.
-function(wb_add_program name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBS")
-  add_executable(${name} ${ARG_SOURCES})
-  wb_product_options(${name})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-  target_link_options(${name} PRIVATE -Wl,--as-needed)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
-  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  set_property(GLOBAL APPEND PROPERTY WB_PROGRAMS ${name})
-endfunction()
-
 # wb_add_example(<name> SOURCES <files> [LIBS <targets>])
-# A bundled client of a library module: built into <build>/bin for the tour, never installed.
+# A bundled client of a library module: built into <build>/bin for the tour and the golden tests,
+# never installed.
 function(wb_add_example name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBS")
   add_executable(${name} ${ARG_SOURCES})
@@ -34,6 +22,13 @@ function(wb_add_example name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   target_link_options(${name} PRIVATE -Wl,--as-needed)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+endfunction()
+
+# wb_add_program(<name> SOURCES <files> [LIBS <targets>])
+# An installed console program, built into <build>/bin like the examples.
+function(wb_add_program name)
+  wb_add_example(${ARGV})
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endfunction()
 
 # Shared by support libraries and modules: a static archive with its public headers installed

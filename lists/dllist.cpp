@@ -68,6 +68,17 @@ static boolT startRing(list_t *node) {
     return 1;
 }
 
+/*
+ * Puts node between rear and front. In a ring that one place is both after the rear and before
+ * the front: the callers differ only in which anchor moves onto the new node.
+ */
+static void linkAtSeam(list_t *node) {
+    node->prev = rear;
+    node->next = front;
+    rear->next = node;
+    front->prev = node;
+}
+
 boolT dl_insert(list_t *list1, valueT val, const char *word) {
     (void)list1;
     list_t *node = newNode(val);
@@ -80,11 +91,8 @@ boolT dl_insert(list_t *list1, valueT val, const char *word) {
         node->word[DL_WORD_SIZE - 1] = '\0';
     }
     if (startRing(node)) return 1;
-    rear->next = node;
-    node->prev = rear;
+    linkAtSeam(node);
     rear = node;
-    rear->next = front;
-    front->prev = rear;
     return 1;
 }
 
@@ -93,11 +101,8 @@ boolT dl_insert_front(list_t *list1, valueT val) {
     list_t *node = newNode(val);
     if (node == NULL) return 0;
     if (startRing(node)) return 1;
-    node->next = front;
-    front->prev = node;
+    linkAtSeam(node);
     front = node;
-    front->prev = rear;
-    rear->next = front;
     return 1;
 }
 
