@@ -1,35 +1,45 @@
 #!/usr/bin/env bash
-# Installs the build tree into a scratch prefix, then builds and runs the consumer clients against
-# it twice: through find_package(workbench) and through pkg-config.
+# Installs the build tree into a scratch prefix, then builds and runs outside clients of every
+# module against it twice: through find_package(workbench) and through pkg-config.
 # usage: consumer_test.sh <build dir> <consumer source dir> [extra compiler and linker flags]
 set -euo pipefail
 build=$1
 src=$2
-flags=${3:-}
+read -r -a flags <<<"${3:-}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+buffer_modules=(gridrow pilerow chainrow chunkrow)
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
+echo solo >"$work/one.txt"
 
-check() {  # check <client binary>
-    if ! diff -u "$src/expected.txt" <("$1"); then
-        echo "FAILED: $1" >&2
+check() {  # check <expected file> <client> [args...]
+    if ! diff -u "$1" <("${@:2}"); then
+        echo "FAILED: ${*:2}" >&2
         exit 1
     fi
 }
 
 cmake -S "$src" -B "$work/cmake" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" \
-    -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
+    -DCMAKE_C_FLAGS="${flags[*]}" -DCMAKE_CXX_FLAGS="${flags[*]}" \
+    -DCMAKE_EXE_LINKER_FLAGS="${flags[*]}" >/dev/null
 cmake --build "$work/cmake" >/dev/null
-check "$work/cmake/c_client"
-check "$work/cmake/cxx_client"
+for module in "${buffer_modules[@]}"; do
+    check "$src/buffer_expected.txt" "$work/cmake/buffer_c_$module"
+    check "$src/buffer_expected.txt" "$work/cmake/buffer_cxx_$module"
+done
+check "$src/modules_expected.txt" "$work/cmake/modules_c" "$work/one.txt"
 
 export PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig"
-read -r -a pc <<<"$(pkg-config --cflags --libs gridrow)"
-read -r -a extra <<<"$flags"
-cc -std=c11 -Wall -Wextra -Wpedantic -Werror "${extra[@]}" "$src/client.c" "${pc[@]}" -o "$work/pc_c"
-c++ -std=c++20 -Wall -Wextra -Wpedantic -Werror "${extra[@]}" "$src/client.cpp" "${pc[@]}" \
-    -o "$work/pc_cxx"
-check "$work/pc_c"
-check "$work/pc_cxx"
-echo "consumers built through find_package and pkg-config print the expected displays"
+cflags=(-Wall -Wextra -Wpedantic -Werror "${flags[@]}")
+for module in "${buffer_modules[@]}"; do
+    read -r -a pc <<<"$(pkg-config --cflags --libs "$module")"
+    cc -std=c11 "${cflags[@]}" "$src/buffer_client.c" "${pc[@]}" -o "$work/pc_c_$module"
+    c++ -std=c++20 "${cflags[@]}" "$src/buffer_client.cpp" "${pc[@]}" -o "$work/pc_cxx_$module"
+    check "$src/buffer_expected.txt" "$work/pc_c_$module"
+    check "$src/buffer_expected.txt" "$work/pc_cxx_$module"
+done
+read -r -a pc <<<"$(pkg-config --cflags --libs wordsift sortbag lotdraw)"
+cc -std=c11 "${cflags[@]}" "$src/modules_client.c" "${pc[@]}" -o "$work/pc_modules"
+check "$src/modules_expected.txt" "$work/pc_modules" "$work/one.txt"
+echo "clients of every module, built through find_package and through pkg-config, print as expected"

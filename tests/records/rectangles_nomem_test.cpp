@@ -7,20 +7,9 @@
 #include <cstddef>
 #include <cstdio>
 
-extern "C" void *__real_malloc(size_t size);
+#include "fail_alloc.h"
 
 int rectangles_main(int nargs, char *argv[]);
-
-namespace {
-
-bool failBlocks = false;
-
-}  // namespace
-
-// Linked with --wrap=malloc: only calls from statically linked objects come here.
-extern "C" void *__wrap_malloc(size_t size) {
-    return failBlocks ? nullptr : __real_malloc(size);
-}
 
 namespace {
 
@@ -29,7 +18,7 @@ TEST(RectanglesDeathTest, FailedAllocationAbortsLikeAnAssertion) {
     char *argv[] = {name, nullptr};
     EXPECT_EXIT(
         {
-            failBlocks = true;
+            faults::FailAllocation(1);
             rectangles_main(1, argv);
             std::fflush(stdout);
         },

@@ -8,14 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "fail_alloc.h"
 #include "run_program.h"
-
-// Linked with --wrap=malloc: allocations pass through unless a test makes them fail.
-static bool failAllocations = false;
-extern "C" void *__real_malloc(size_t size);
-extern "C" void *__wrap_malloc(size_t size) {
-    return failAllocations ? nullptr : __real_malloc(size);
-}
 
 namespace {
 
@@ -101,7 +95,7 @@ TEST(TreeTest, OneStepPrintsItsRowAndMovesOn) {
 TEST(TreeDeathTest, NodeThatCannotBeAllocatedEndsTheProgram) {
     EXPECT_EXIT(
         {
-            failAllocations = true;
+            faults::FailAllocation(1);
             node *t = nullptr;
             InsertNode(&t, 1);
         },

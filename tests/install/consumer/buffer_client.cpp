@@ -7,7 +7,8 @@
 int main() {
     bufferADT buffer = NewBuffer();
     DisplayBuffer(buffer);
-    for (char ch : std::string_view("abc")) InsertCharacter(buffer, ch);
+    for (char ch : std::string_view("abc"))
+        InsertCharacter(buffer, ch);
     MoveCursorToStart(buffer);
     MoveCursorForward(buffer);
     DisplayBuffer(buffer);

@@ -1,4 +1,4 @@
-/* A C client of an installed buffer module. */
+/* A C client of an installed buffer module: the same source links against any of the four. */
 #include <buffers/buffer.h>
 #include <support/genlib.h>
 

@@ -1,1 +1,0 @@
-wb_add_test(bst_test SOURCES bst_test.cpp LIBS bst)

@@ -1,1 +1,0 @@
-wb_add_test(textlib_test SOURCES textlib_test.cpp LIBS textlib)
