@@ -69,7 +69,7 @@ static char *CopyWord(const char *text, size_t length) {
     return word;
 }
 
-void InitDictionary(char *file) {
+void InitDictionary(const char *file) {
     FILE *in = file != NULL ? fopen(file, "r") : NULL;
     if (in == NULL) {
         fputs("Failed to open your file. Fail less bro!!!\n", stderr);

@@ -17,7 +17,7 @@ extern "C" {
  * before. When the file cannot be opened it writes "Failed to open your file. Fail less bro!!!"
  * and a line end on standard error and ends the program with exit status 1.
  */
-void InitDictionary(char *file);
+void InitDictionary(const char *file);
 
 /*
  * Returns one of the loaded words, chosen by the standard generator after seeding it from the
