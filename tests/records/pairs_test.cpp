@@ -21,22 +21,19 @@ struct PairsCase {
     const char *results;  // the six result lines
 };
 
+// Pairs 1 2 and 3 4 with extra numbers 2 and 3.
+const char kWorkedExampleResults[] =
+    "Addition result of (A,B) + (E,F) = (A+E,B+F)= (4,6)\n"
+    "Multiplication result of (A,B) * (E,F) = (A*E,B*F)= (1,2)= (3,8)\n"
+    "First pair: C*(A,B) = (2,4)\n"
+    "Second pair: C*(E,D) = (9,12)\n"
+    "First pair: C^(A,B) = (1,4)\n"
+    "Second pair: C^(E,F) = (27,64)\n";
+
 const PairsCase kCases[] = {
-    {"WorkedExample", "1 2\n3 4\n2\n3\n",
-     "Addition result of (A,B) + (E,F) = (A+E,B+F)= (4,6)\n"
-     "Multiplication result of (A,B) * (E,F) = (A*E,B*F)= (1,2)= (3,8)\n"
-     "First pair: C*(A,B) = (2,4)\n"
-     "Second pair: C*(E,D) = (9,12)\n"
-     "First pair: C^(A,B) = (1,4)\n"
-     "Second pair: C^(E,F) = (27,64)\n"},
+    {"WorkedExample", "1 2\n3 4\n2\n3\n", kWorkedExampleResults},
     // "%d %d" takes any white space between the numbers, line ends included.
-    {"AnyWhiteSpaceBetweenNumbers", "  1\n\n2 3\t4 2 3",
-     "Addition result of (A,B) + (E,F) = (A+E,B+F)= (4,6)\n"
-     "Multiplication result of (A,B) * (E,F) = (A*E,B*F)= (1,2)= (3,8)\n"
-     "First pair: C*(A,B) = (2,4)\n"
-     "Second pair: C*(E,D) = (9,12)\n"
-     "First pair: C^(A,B) = (1,4)\n"
-     "Second pair: C^(E,F) = (27,64)\n"},
+    {"AnyWhiteSpaceBetweenNumbers", "  1\n\n2 3\t4 2 3", kWorkedExampleResults},
     {"ExtraNumberZero", "5 -7\n3 9\n0\n0\n",
      "Addition result of (A,B) + (E,F) = (A+E,B+F)= (8,2)\n"
      "Multiplication result of (A,B) * (E,F) = (A*E,B*F)= (5,-7)= (15,-63)\n"
