@@ -1,91 +1,115 @@
-# Helpers that give every deliverable the same shape: one call per program, library module,
-# support library or test.
+# Helpers that give every deliverable the same shape: one call per program, example or library.
 
-set(WB_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wformat=2 -Wundef -Werror)
+# Every warning is on for product code. They become errors only in the project's own presets
+# (CMAKE_COMPILE_WARNING_AS_ERROR), never in a user's or a parent project's build.
+set(WB_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wformat=2 -Wundef)
 
 # Product code stays within the C runtime: no exceptions, no RTTI, and libstdc++ is linked only
 # if something really needs it (nothing does), so programs start as fast as C ones.
 function(wb_product_options target)
   target_compile_options(${target} PRIVATE ${WB_WARNINGS}
                          $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
-  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
-                             $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
 
-# wb_add_example(<name> SOURCES <files> [LIBS <targets>])
-# A bundled client of a library module: built into <build>/bin for the tour and the golden tests,
-# never installed.
-function(wb_add_example name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBS")
-  add_executable(${name} ${ARG_SOURCES})
-  wb_product_options(${name})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+# wb_add_program(<name> SOURCES <files> [LIBS <targets>] [EXAMPLE])
+# A console program built into <build>/bin, where the tour and the golden tests find it. Its units
+# form the object library <name>_units, which tests and fuzz targets link to reach its inside
+# (see wb_program_inside in tests/). An EXAMPLE is a bundled client of a library module: built and
+# toured like a program, never installed.
+function(wb_add_program name)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "EXAMPLE" "" "SOURCES;LIBS")
+  add_library(${name}_units OBJECT ${ARG_SOURCES})
+  wb_product_options(${name}_units)
+  target_link_libraries(${name}_units PUBLIC ${ARG_LIBS})
+  add_executable(${name})
+  target_link_libraries(${name} PRIVATE ${name}_units)
   target_link_options(${name} PRIVATE -Wl,--as-needed)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  add_dependencies(programs ${name})
+  if(NOT ARG_EXAMPLE AND WORKBENCH_INSTALL)
+    install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
 endfunction()
 
-# wb_add_program(<name> SOURCES <files> [LIBS <targets>])
-# An installed console program, built into <build>/bin like the examples.
-function(wb_add_program name)
-  wb_add_example(${ARGV})
-  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endfunction()
-
-# Shared by support libraries and modules: a static archive with its public headers installed
-# under include/ as they stand in the source tree, exported as workbench::<name>.
-function(wb_add_archive name sources headers deps)
-  add_library(${name} STATIC ${sources})
+# wb_add_library(<name> SOURCES <files> HEADERS <headers> [DEPS <libraries>] [MODULE])
+# A static archive with C linkage, used as workbench::<name> from the build tree, from an
+# add_subdirectory parent and from the installed package. Its public headers install under
+# include/ as they stand in the source tree, and its <name>.pc names its DEPS in Requires.
+# A MODULE is one of the link-time modules offered to outside clients; the others are the small
+# support libraries they stand on.
+function(wb_add_library name)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "MODULE" "" "SOURCES;HEADERS;DEPS")
+  add_library(${name} STATIC ${ARG_SOURCES})
   add_library(workbench::${name} ALIAS ${name})
   wb_product_options(${name})
-  target_link_libraries(${name} PUBLIC ${deps})
-  foreach(header IN LISTS headers)
-    get_filename_component(dir ${header} DIRECTORY)
-    install(FILES ${PROJECT_SOURCE_DIR}/${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir})
-  endforeach()
-  install(TARGETS ${name} EXPORT workbenchTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-  # Everything a client must link, in link order, for the pkg-config file.
-  set(closure ${name})
-  foreach(dep IN LISTS deps)
-    get_target_property(dep_closure ${dep} WB_LINK_CLOSURE)
-    list(APPEND closure ${dep_closure})
-  endforeach()
-  list(REVERSE closure)
-  list(REMOVE_DUPLICATES closure)
-  list(REVERSE closure)
-  set_target_properties(${name} PROPERTIES WB_LINK_CLOSURE "${closure}")
-endfunction()
-
-# wb_add_support(<name> SOURCES <files> HEADERS <repo-relative headers> [DEPS <targets>])
-# One of the small libraries the modules stand on (memory and errors, strings, stacks, trees).
-function(wb_add_support name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;HEADERS;DEPS")
-  wb_add_archive(${name} "${ARG_SOURCES}" "${ARG_HEADERS}" "${ARG_DEPS}")
-endfunction()
-
-# wb_add_module(<name> SOURCES <files> HEADERS <repo-relative headers> [DEPS <targets>])
-# A library module for outside clients: archive, headers, <name>.pc and workbench::<name>.
-function(wb_add_module name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;HEADERS;DEPS")
-  wb_add_archive(${name} "${ARG_SOURCES}" "${ARG_HEADERS}" "${ARG_DEPS}")
-  get_target_property(closure ${name} WB_LINK_CLOSURE)
-  list(TRANSFORM closure PREPEND "-l")
-  list(JOIN closure " " WB_PC_LIBS)
+  target_sources(${name} PUBLIC FILE_SET HEADERS BASE_DIRS ${PROJECT_SOURCE_DIR}
+                 FILES ${ARG_HEADERS})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  if(ARG_MODULE)
+    set_property(GLOBAL APPEND PROPERTY WB_MODULES ${name})
+  endif()
+  if(NOT WORKBENCH_INSTALL)
+    return()
+  endif()
+  install(TARGETS ${name} EXPORT workbenchTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  # The archives are static, so their dependencies go in Requires, not Requires.private: a plain
+  # pkg-config --libs then lists every archive a client must link.
   set(WB_PC_NAME ${name})
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/module.pc.in ${PROJECT_BINARY_DIR}/pkgconfig/${name}.pc
-                 @ONLY)
+  list(JOIN ARG_DEPS " " WB_PC_REQUIRES)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/library.pc.in
+                 ${PROJECT_BINARY_DIR}/pkgconfig/${name}.pc @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/${name}.pc
           DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
-  set_property(GLOBAL APPEND PROPERTY WB_MODULES ${name})
 endfunction()
 
-function(wb_install_package)
+# The CMake package, and a file of the project's lists for the scripts (the tour and the install
+# test) so that they never keep a copy of their own.
+function(wb_finish)
+  get_property(WB_MODULES GLOBAL PROPERTY WB_MODULES)
+  set(lines "")
+  foreach(list WB_SUBSYSTEMS WB_BUFFER_MODULES WB_MODULES)
+    list(JOIN ${list} " " words)
+    string(APPEND lines "${list}=\"${words}\"\n")
+  endforeach()
+  file(WRITE ${PROJECT_BINARY_DIR}/workbench-lists.sh "${lines}")
+  if(NOT WORKBENCH_INSTALL)
+    return()
+  endif()
   include(CMakePackageConfigHelpers)
   set(dest ${CMAKE_INSTALL_LIBDIR}/cmake/workbench)
   install(EXPORT workbenchTargets NAMESPACE workbench:: DESTINATION ${dest})
-  configure_package_config_file(cmake/workbenchConfig.cmake.in
+  configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/workbenchConfig.cmake.in
                                 ${PROJECT_BINARY_DIR}/workbenchConfig.cmake INSTALL_DESTINATION ${dest})
   write_basic_package_version_file(${PROJECT_BINARY_DIR}/workbenchConfigVersion.cmake
                                    COMPATIBILITY SameMajorVersion)
   install(FILES ${PROJECT_BINARY_DIR}/workbenchConfig.cmake
                 ${PROJECT_BINARY_DIR}/workbenchConfigVersion.cmake DESTINATION ${dest})
+endfunction()
+
+# wb_program_inside(<program>): the static library <program>_inside holds the program's objects
+# exactly as built for the program, with main renamed <program>_main (in C identifier form), so
+# that tests and fuzz targets call its units in-process without compiling them again.
+function(wb_program_inside program)
+  if(TARGET ${program}_inside)
+    return()
+  endif()
+  string(MAKE_C_IDENTIFIER ${program}_main entry)
+  set(archive ${PROJECT_BINARY_DIR}/inside/lib${program}_inside.a)
+  add_custom_command(
+    OUTPUT ${archive}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${archive} ${archive}.objects
+    COMMAND ${CMAKE_AR} qc ${archive}.objects $<TARGET_OBJECTS:${program}_units>
+    COMMAND ${CMAKE_OBJCOPY} --redefine-sym main=${entry} ${archive}.objects ${archive}
+    DEPENDS $<TARGET_OBJECTS:${program}_units>
+    COMMAND_EXPAND_LISTS VERBATIM)
+  add_custom_target(${program}_inside_archive DEPENDS ${archive})
+  add_library(${program}_inside STATIC IMPORTED GLOBAL)
+  get_target_property(libs ${program}_units INTERFACE_LINK_LIBRARIES)
+  set_target_properties(${program}_inside PROPERTIES IMPORTED_LOCATION ${archive})
+  if(libs)
+    set_target_properties(${program}_inside PROPERTIES INTERFACE_LINK_LIBRARIES "${libs}")
+  endif()
+  add_dependencies(${program}_inside ${program}_inside_archive)
 endfunction()

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "sorting/sortrun.h"
+
 #ifdef SORTRUN_COMPACT
 #define LAST_ELEMENT_FORMAT "%d "
 #define LIST_END ""
@@ -16,7 +18,6 @@
 
 enum { SizeA = 50, SizeB = 70, SizeC = SizeA + SizeB, LowValue = 30, HighValue = 100 };
 
-/* Returns a pseudo-random int in a..b; a must not be greater than b. */
 int rand_int(int a, int b) {
     return a + rand() % (b - a + 1);
 }
@@ -37,11 +38,7 @@ void SELECTION_SORT(int x[], int n) {
     }
 }
 
-/*
- * Merges sorted a and b into c, taking a's element first among equals. Writes at most nc
- * elements and never more than na + nb: once both inputs are spent the rest of c is left as
- * it was, so no input is read past its end whatever nc is.
- */
+/* Once both inputs are spent the rest of c is left as it was. */
 void MERGE(const int a[], int na, const int b[], int nb, int c[], int nc) {
     int ac = 0;
     int bc = 0;
@@ -57,7 +54,6 @@ void MERGE(const int a[], int na, const int b[], int nb, int c[], int nc) {
     }
 }
 
-/* Prints " name:" on a line, then the elements; an empty array shows only the label and end. */
 void PRINT_ARRAY(const char *name, const int x[], int nx) {
     printf(" %s:\n", name);
     for (int i = 0; i < nx - 1; i++)

@@ -1,5 +1,5 @@
-// The linked queue. The program is a single unit, so its operations are reached by compiling the
-// unit into this test with its entry point renamed; its whole output is checked from outside.
+// The linked queue: its operations in-process, from the objects the program is built from, and
+// its whole output from outside.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,9 +8,9 @@
 #include "fail_alloc.h"
 #include "run_program.h"
 
-#define main linkqueue_main
-#include "lists/linkqueue.cpp"
-#undef main
+#include "lists/linkqueue.h"
+
+extern "C" int linkqueue_main(int nargs, char *args[]);
 
 namespace {
 

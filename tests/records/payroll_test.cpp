@@ -109,7 +109,8 @@ TEST(PayrollTest, HundredEmployeesAreAccepted) {
     std::string input = "100\n";
     std::string lines;
     for (int i = 1; i <= 100; i++) {
-        std::string name = "E" + std::to_string(i);
+        std::string name = "E";
+        name += std::to_string(i);
         input += name + "\nT\n1\n" + std::to_string(i) + "\n0\n";
         char line[64];
         std::snprintf(line, sizeof line, "%-10s%-10.2f - %-8.2f= %-12.2f\n", name.c_str(),

@@ -275,8 +275,10 @@ TEST(SiftdemoTest, ShowsEachLinesTokensUnderBothOptions) {
 // One line far longer than any fixed buffer: nothing is cut off or lost.
 TEST(SiftdemoTest, LongLine) {
     std::string line;
-    for (int i = 0; i < 20000; i++)
-        line += "w" + std::to_string(i) + " ";
+    for (int i = 0; i < 20000; i++) {
+        line += 'w';
+        line += std::to_string(i) + " ";
+    }
     wb::RunResult run = wb::RunProgram("siftdemo", {.input = line + "\n"});
     EXPECT_NE(run.out.find("PreserveSpaces 40000: [w0] [ ] [w1]"), std::string::npos);
     EXPECT_NE(run.out.find("] [w19999]\n"), std::string::npos);

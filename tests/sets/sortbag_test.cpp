@@ -165,8 +165,10 @@ TEST(BagdemoTest, ShowsInsertionsAndDifferences) {
 
 TEST(BagdemoTest, OverfullSetEndsWithTheCapacityMessage) {
     std::string line = "A";
-    for (int i = 0; i < 101; i++)
-        line += " " + std::to_string(i);
+    for (int i = 0; i < 101; i++) {
+        line += ' ';
+        line += std::to_string(i);
+    }
     wb::RunResult run = wb::RunProgram("bagdemo", {.input = line + "\n"});
     EXPECT_EQ(run.err, "Set capacity exceeded\n");
     EXPECT_EQ(run.status, 1);

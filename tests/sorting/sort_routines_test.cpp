@@ -1,9 +1,4 @@
-// The sorting unit's routines in-process. The unit holds its program's main, renamed here so
-// that the test runner's main stays the only one.
-#define main sortrun_main
-#include "sorting/sortrun.cpp"
-#undef main
-
+// The sorting unit's routines in-process, from the objects the program is built from.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +7,9 @@
 #include <vector>
 
 #include "run_program.h"
+#include "sorting/sortrun.h"
+
+extern "C" int sortrun_main(void);
 
 namespace {
 

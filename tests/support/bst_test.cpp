@@ -159,7 +159,8 @@ TEST(BstTest, RandomRunMatchesASetModel) {
         std::string expected;
         int sum = 0;
         for (int k : model) {
-            expected += (expected.empty() ? "" : " ") + std::to_string(k);
+            if (!expected.empty()) expected += ' ';
+            expected += std::to_string(k);
             sum += k;
         }
         ASSERT_EQ(Out([&] { ListInOrder(t); }), expected) << "step " << step;

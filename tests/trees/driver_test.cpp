@@ -177,9 +177,9 @@ TEST(DriverTest, SignsSpacingAndRangeOfKeys) {
     };
     for (const Case &c : cases) {
         wb::RunResult run = wb::RunProgram("driver", {.input = c.line + "\nO 1\n"});
-        EXPECT_EQ(run.out,
-                  Session(Step("", 'I', c.key) + Step("\n" + std::to_string(c.key) + "\n", 'O', 1)))
-            << c.line;
+        std::string listing = "\n";
+        listing += std::to_string(c.key) + "\n";
+        EXPECT_EQ(run.out, Session(Step("", 'I', c.key) + Step(listing, 'O', 1))) << c.line;
     }
 }
 

@@ -36,7 +36,7 @@ void ExpectWords(const std::vector<std::string> &expected) {
 std::vector<std::string> Numbered(int count) {
     std::vector<std::string> words;
     for (int i = 0; i < count; i++)
-        words.push_back("w" + std::to_string(i));
+        words.push_back(wordtest::NumberedWord(i));
     return words;
 }
 

@@ -38,10 +38,15 @@ std::string WriteWordFile(const std::string &contents) {
     return file.string();
 }
 
+std::string NumberedWord(int i) {
+    std::string word = "w";
+    return word += std::to_string(i);
+}
+
 std::string NumberedWords(int count) {
     std::string text;
     for (int i = 0; i < count; i++)
-        text += "w" + std::to_string(i) + "\n";
+        text += NumberedWord(i) + "\n";
     return text;
 }
 

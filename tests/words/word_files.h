@@ -10,6 +10,9 @@ namespace wordtest {
 // Writes contents to a new file in the scratch directory and returns its path.
 std::string WriteWordFile(const std::string &contents);
 
+// The word "w<i>".
+std::string NumberedWord(int i);
+
 // "w0 w1 w2 ..." with count words, one per line.
 std::string NumberedWords(int count);
 
