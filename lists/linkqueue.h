@@ -3,10 +3,10 @@
 #pragma once
 
 typedef struct node {
-    int info;           // the value, also its priority: smaller leaves first
-    struct node *next;  // unused
-    struct node *right; // toward the rear, null at the rear
-    struct node *left;  // toward the front, null at the front
+    int info;            // the value, also its priority: smaller leaves first
+    struct node *next;   // unused
+    struct node *right;  // toward the rear, null at the rear
+    struct node *left;   // toward the front, null at the front
 } node;
 
 extern node *front;  // null when the queue is empty

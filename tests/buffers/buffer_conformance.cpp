@@ -9,6 +9,7 @@
 
 #include "buffers/buffer.h"
 #include "run_program.h"
+#include "soak.h"
 
 namespace {
 
@@ -244,7 +245,7 @@ TEST_F(BufferTest, RandomOperationsMatchModel) {
         for (int w : profile.weight)
             total += w;
         srand(profile.seed);
-        for (int step = 0; step < profile.steps; step++) {
+        for (int step = 0; step < wb::Steps(profile.steps); step++) {
             int pick = rand() % total, op = 0;
             while (pick >= profile.weight[op])
                 pick -= profile.weight[op++];

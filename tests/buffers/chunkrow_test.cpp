@@ -10,6 +10,7 @@
 #include "counted_blocks.h"
 #include "edit_script.h"
 #include "run_program.h"
+#include "soak.h"
 
 namespace {
 
@@ -116,7 +117,8 @@ TEST(ChunkrowTest, RandomEditsKeepTheInvariants) {
     long before = wb::LiveBlocks();
     bufferADT buffer = NewBuffer();
     std::string text;
-    for (int step = 0; step < 20000; step++) {
+    const int kSteps = wb::Steps(20000);
+    for (int step = 0; step < kSteps; step++) {
         std::string one(1, steps[static_cast<size_t>(rand()) % steps.size()]);
         wb::Edit(buffer, one);
         std::string layout = Layout(buffer);

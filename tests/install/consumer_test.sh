@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Installs the build tree into a scratch prefix, then builds and runs outside clients of every
-# module against it twice: through find_package(workbench) and through pkg-config.
-# usage: consumer_test.sh <build dir> <consumer source dir> [extra compiler and linker flags]
+# Builds and runs outside clients of every module three ways: through find_package(workbench)
+# and through pkg-config against the build tree installed into a scratch prefix, and through
+# add_subdirectory of the source tree with GoogleTest and Google Benchmark out of reach.
+# usage: consumer_test.sh <build dir> <source dir> <C compiler> <C++ compiler> [extra flags]
 set -euo pipefail
 build=$1
-src=$2
-read -r -a flags <<<"${3:-}"
+source=$2
+cc=$3
+cxx=$4
+read -r -a flags <<<"${5:-}"
+src=$source/tests/install/consumer
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-buffer_modules=(gridrow pilerow chainrow chunkrow)
+# shellcheck source=/dev/null
+source "$build/workbench-lists.sh"
+read -r -a buffer_modules <<<"$WB_BUFFER_MODULES"
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 echo solo >"$work/one.txt"
@@ -20,26 +26,35 @@ check() {  # check <expected file> <client> [args...]
     fi
 }
 
-cmake -S "$src" -B "$work/cmake" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" \
-    -DCMAKE_C_FLAGS="${flags[*]}" -DCMAKE_CXX_FLAGS="${flags[*]}" \
-    -DCMAKE_EXE_LINKER_FLAGS="${flags[*]}" >/dev/null
-cmake --build "$work/cmake" >/dev/null
-for module in "${buffer_modules[@]}"; do
-    check "$src/buffer_expected.txt" "$work/cmake/buffer_c_$module"
-    check "$src/buffer_expected.txt" "$work/cmake/buffer_cxx_$module"
-done
-check "$src/modules_expected.txt" "$work/cmake/modules_c" "$work/one.txt"
+# consumer <build dir> [cmake options...]: configures, builds and runs the CMake consumer.
+consumer() {
+    cmake -S "$src" -B "$1" -G Ninja -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" \
+        -DCMAKE_C_FLAGS="${flags[*]}" -DCMAKE_CXX_FLAGS="${flags[*]}" \
+        -DCMAKE_EXE_LINKER_FLAGS="${flags[*]}" -DBUFFER_MODULES="$WB_BUFFER_MODULES" \
+        "${@:2}" >/dev/null
+    cmake --build "$1" >/dev/null
+    for module in "${buffer_modules[@]}"; do
+        check "$src/buffer_expected.txt" "$1/buffer_c_$module"
+        check "$src/buffer_expected.txt" "$1/buffer_cxx_$module"
+    done
+    check "$src/modules_expected.txt" "$1/modules_c" "$work/one.txt"
+}
 
+consumer "$work/find_package" -DCMAKE_PREFIX_PATH="$work/prefix"
+consumer "$work/add_subdirectory" -DWORKBENCH_SOURCE="$source" \
+    -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+
+# The installed headers compile free of warnings, as C and as C++.
 export PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig"
 cflags=(-Wall -Wextra -Wpedantic -Werror "${flags[@]}")
 for module in "${buffer_modules[@]}"; do
     read -r -a pc <<<"$(pkg-config --cflags --libs "$module")"
-    cc -std=c11 "${cflags[@]}" "$src/buffer_client.c" "${pc[@]}" -o "$work/pc_c_$module"
-    c++ -std=c++20 "${cflags[@]}" "$src/buffer_client.cpp" "${pc[@]}" -o "$work/pc_cxx_$module"
+    "$cc" -std=c11 "${cflags[@]}" "$src/buffer_client.c" "${pc[@]}" -o "$work/pc_c_$module"
+    "$cxx" -std=c++20 "${cflags[@]}" "$src/buffer_client.cpp" "${pc[@]}" -o "$work/pc_cxx_$module"
     check "$src/buffer_expected.txt" "$work/pc_c_$module"
     check "$src/buffer_expected.txt" "$work/pc_cxx_$module"
 done
 read -r -a pc <<<"$(pkg-config --cflags --libs wordsift sortbag lotdraw)"
-cc -std=c11 "${cflags[@]}" "$src/modules_client.c" "${pc[@]}" -o "$work/pc_modules"
+"$cc" -std=c11 "${cflags[@]}" "$src/modules_client.c" "${pc[@]}" -o "$work/pc_modules"
 check "$src/modules_expected.txt" "$work/pc_modules" "$work/one.txt"
-echo "clients of every module, built through find_package and through pkg-config, print as expected"
+echo "clients of every module, built through find_package, add_subdirectory and pkg-config, print as expected"

@@ -12,6 +12,7 @@
 #include "fail_alloc.h"
 #include "lists/dllist.h"
 #include "run_program.h"
+#include "soak.h"
 
 namespace {
 
@@ -163,12 +164,13 @@ TEST_F(DllistTest, FailedAllocationLeavesTheListAlone) {
 // Random mixes of every operation on few distinct values, so that repeats, deletions of several
 // nodes and emptying the list all happen often.
 TEST_F(DllistTest, RandomOperationsMatchADeque) {
+    const int kSteps = wb::Steps(5000);
     for (unsigned seed : {1u, 2u, 3u, 42u}) {
         SCOPED_TRACE(seed);
         Drain();
         srand(seed);
         std::deque<int> model;
-        for (int step = 0; step < 5000; step++) {
+        for (int step = 0; step < kSteps; step++) {
             int value = rand() % 6;
             int op = rand() % 9;
             int got = 0;

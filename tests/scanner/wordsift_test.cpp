@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "run_program.h"
+#include "soak.h"
 
 namespace {
 
@@ -102,7 +103,8 @@ TEST_F(ScannerTest, ClassifiesEveryByte) {
 TEST_F(ScannerTest, MatchesTheModelOnRandomTexts) {
     const std::string alphabet = "abzAZ09_ .,+\t\n\r\x80\xe9\xff";
     srand(7);
-    for (int round = 0; round < 2000; round++) {
+    const int kRounds = wb::Steps(2000);
+    for (int round = 0; round < kRounds; round++) {
         std::string text;
         for (int n = rand() % 30; n > 0; n--)
             text += alphabet[static_cast<size_t>(rand()) % alphabet.size()];

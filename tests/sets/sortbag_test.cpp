@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "run_program.h"
+#include "soak.h"
 #include "support/genlib.h"
 
 namespace {
@@ -58,7 +59,8 @@ TEST(SortbagTest, InsertionsKeepAscendingOrder) {
 
 TEST(SortbagTest, RandomInsertionsMatchASortedList) {
     srand(99);
-    for (int round = 0; round < 200; round++) {
+    const int kRounds = wb::Steps(200);
+    for (int round = 0; round < kRounds; round++) {
         setADT S = NewSet();
         std::vector<int> values;
         for (int n = rand() % 101; n > 0; n--) {
@@ -98,7 +100,8 @@ TEST(SortbagTest, DifferenceKeepsWhatTheOtherSetLacks) {
 
 TEST(SortbagTest, RandomDifferencesMatchAMultisetModel) {
     srand(5);
-    for (int round = 0; round < 300; round++) {
+    const int kRounds = wb::Steps(300);
+    for (int round = 0; round < kRounds; round++) {
         std::vector<int> a, b;
         for (int n = rand() % 101; n > 0; n--)
             a.push_back(rand() % 30);

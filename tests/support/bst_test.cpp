@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "run_program.h"
+#include "soak.h"
 
 namespace {
 
@@ -147,7 +148,8 @@ TEST(BstTest, RandomRunMatchesASetModel) {
     std::uniform_int_distribution<int> keyOf(-40, 40);
     std::set<int> model;
     treeT t = nullptr;
-    for (int step = 0; step < 2000; step++) {
+    const int kSteps = wb::Steps(2000);
+    for (int step = 0; step < kSteps; step++) {
         int key = keyOf(gen);
         if (gen() % 3 == 0) {
             DeleteNode(&t, key);

@@ -2,6 +2,7 @@
 #include "support/charstack.h"
 
 #include <gtest/gtest.h>
+#include "soak.h"
 
 #include <cstdlib>
 #include <string>
@@ -53,7 +54,8 @@ TEST(CharstackTest, RandomPushesAndPopsMatchModel) {
     stackADT stack = NewStack();
     std::string model;  // bottom first
     srand(7);
-    for (int step = 0; step < 50000; step++) {
+    const int kSteps = wb::Steps(50000);
+    for (int step = 0; step < kSteps; step++) {
         if (rand() % 3 != 0 || model.empty()) {
             char ch = static_cast<char>(rand() % 256);
             Push(stack, ch);
