@@ -1,4 +1,5 @@
-// Golden runs of the two word programs.
+// Golden runs of the two word programs and of the word-guessing game.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -77,6 +78,60 @@ TEST(CopydemoTest, PrintsTheThreeStrings) {
     EXPECT_EQ(result.out, "str1: Sample string\nstr2: Sample string\nstr3: copy successful\n");
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.status, 0);
+}
+
+// One game a row, on a one-word file so that the draw is known.
+TEST(WordguessTest, PlaysToAWinOrALoss) {
+    const std::string intro =
+        "Guess the word: one letter or the whole word a line; six misses lose.\n";
+    const std::string start = intro + "Word: _ _ _  Misses left: 6  Tried: -\n";
+    const struct {
+        const char *name, *word, *input;
+        std::string out;
+    } cases[] = {
+        {"letters in either case", "cat", "T\nc\nA\n",
+         start + "Word: _ _ t  Misses left: 6  Tried: t\nWord: c _ t  Misses left: 6  Tried: c t\n"
+                 "You win: the word is cat.\n"},
+        {"six misses, a wrong word twice", "cat", "b\ncot\nCOT\nd\ne\nf\n",
+         start + "Word: _ _ _  Misses left: 5  Tried: b\nWord: _ _ _  Misses left: 4  Tried: b\n"
+                 "Word: _ _ _  Misses left: 3  Tried: b\nWord: _ _ _  Misses left: 2  Tried: b d\n"
+                 "Word: _ _ _  Misses left: 1  Tried: b d e\nYou lose: the word was cat.\n"},
+        {"bad input costs nothing, then the word", "cat", "\n7\nc\nC\ncats\nca\n  CAT \r\n",
+         start + "Type one letter or the whole word.\n'7' is not a letter.\n"
+                 "Word: c _ _  Misses left: 6  Tried: c\nYou already tried 'c'.\n"
+                 "The word has 3 characters: guess one letter or all of them.\n"
+                 "The word has 3 characters: guess one letter or all of them.\n"
+                 "You win: the word is cat.\n"},
+        {"end of input, other characters shown", "it's", "s",
+         intro +
+             "Word: _ _ ' _  Misses left: 6  Tried: -\nWord: _ _ ' s  Misses left: 6  Tried: s\n"
+             "You lose: the word was it's.\n"},
+        {"no letters to guess", "42", "",
+         intro + "Word: 4 2  Misses left: 6  Tried: -\n"
+                 "You win: the word is 42.\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        wb::RunResult result = wb::RunProgram(
+            "wordguess", {.args = {"w.txt"}, .input = c.input, .files = {{"w.txt", c.word}}});
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.status, 0);
+    }
+}
+
+// Without an argument the game draws from the bundled list, wherever it is started; a word file
+// that cannot be opened ends it before the game starts.
+TEST(WordguessTest, FindsItsWordFile) {
+    wb::RunResult result = wb::RunProgram("wordguess");
+    EXPECT_THAT(result.out, ::testing::ContainsRegex("\nYou lose: the word was [a-z]+\\.\n$"));
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.status, 0);
+
+    result = wb::RunProgram("wordguess", {.args = {"missing.txt"}});
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "Failed to open your file. Fail less bro!!!\n");
+    EXPECT_EQ(result.status, 1);
 }
 
 }  // namespace
