@@ -2,53 +2,13 @@
  * intstack: pushes the integers of data.txt onto the stack and pops on each -99999, reporting
  * every pop.
  */
-#include <cctype>
-#include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
 #include "lists/stack.h"
+#include "support/numread.h"
 
-enum { PopSentinel = -99999, TokenSize = 64 };
-
-/* One white-space separated word of the file, cut to fit; truncated says whether it was cut. */
-typedef struct {
-    char text[TokenSize];
-    int truncated;
-} tokenT;
-
-/* Reads the next word into token; returns 0 at the end of the file (or on a read error). */
-static int readToken(FILE *fp, tokenT *token) {
-    int ch;
-    do {
-        ch = getc(fp);
-    } while (ch != EOF && isspace(ch));
-    if (ch == EOF) return 0;
-    int length = 0;
-    token->truncated = 0;
-    while (ch != EOF && !isspace(ch)) {
-        if (length < TokenSize - 1)
-            token->text[length++] = static_cast<char>(ch);
-        else
-            token->truncated = 1;
-        ch = getc(fp);
-    }
-    token->text[length] = '\0';
-    return 1;
-}
-
-/* Stores the token's value in *value if the whole token is a decimal int; returns 1 if so. */
-static int parseInt(const tokenT *token, int *value) {
-    if (token->truncated) return 0;
-    char *end;
-    errno = 0;
-    long parsed = strtol(token->text, &end, 10);
-    if (end == token->text || *end != '\0' || errno == ERANGE) return 0;
-    if (parsed < INT_MIN || parsed > INT_MAX) return 0;
-    *value = static_cast<int>(parsed);
-    return 1;
-}
+enum { PopSentinel = -99999, ShownLength = 63 };
 
 static void handleValue(int value) {
     if (value > PopSentinel) {
@@ -59,11 +19,12 @@ static void handleValue(int value) {
     }
 }
 
-/* Ends a run that cannot go on, with the stack released and the file closed. */
-static int giveUp(FILE *fp) {
+/* Ends a run, with the stack, the word and the file released; returns the exit status. */
+static int finish(FILE *fp, wordT *word, int status) {
     freeStack();
+    free(word->text);
     fclose(fp);
-    return 1;
+    return status;
 }
 
 int main(int nargs, char *argv[]) {
@@ -71,27 +32,32 @@ int main(int nargs, char *argv[]) {
     (void)argv;
     initStack();
     FILE *fp = fopen("data.txt", "r");
-    if (fp == NULL) {
+    if (fp == nullptr) {
         perror("cannot open file!");
         freeStack();
         return 1;
     }
-    tokenT token;
+    wordT word = {};
+    int found;
     int value;
-    while (readToken(fp, &token)) {
-        if (!parseInt(&token, &value)) {
+    while ((found = ReadWord(fp, &word)) > 0) {
+        if (!ParseInt(word.text, word.length, RefuseOutOfRange, &value)) {
             fflush(stdout);
-            fprintf(stderr, "intstack: \"%s%s\" in data.txt is not a 32-bit integer\n", token.text,
-                    token.truncated ? "..." : "");
-            return giveUp(fp);
+            fputs("intstack: \"", stderr);
+            WriteWord(stderr, &word, ShownLength);
+            fputs("\" in data.txt is not a 32-bit integer\n", stderr);
+            return finish(fp, &word, 1);
         }
         handleValue(value);
     }
+    if (found < 0) {
+        fflush(stdout);
+        fputs("intstack: out of memory reading data.txt\n", stderr);
+        return finish(fp, &word, 1);
+    }
     if (ferror(fp)) {
         perror("cannot read file!");
-        return giveUp(fp);
+        return finish(fp, &word, 1);
     }
-    freeStack();
-    fclose(fp);
-    return 0;
+    return finish(fp, &word, 0);
 }

@@ -6,10 +6,11 @@
  * header, which this unit does not include), and a unit-private raise neither collides with it
  * at link time nor interposes on it for the rest of the process.
  */
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+
+#include "support/numread.h"
 
 struct pair {
     int32_t first;
@@ -19,20 +20,20 @@ struct pair {
 
 /* Two's-complement arithmetic modulo 2^32, done on unsigned values so it never overflows. */
 static int32_t wrappedSum(int32_t a, int32_t b) {
-    return (int32_t)((uint32_t)a + (uint32_t)b);
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 
 static int32_t wrappedProduct(int32_t a, int32_t b) {
-    return (int32_t)((uint32_t)a * (uint32_t)b);
+    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
 
 /* base to the power exponent, truncated toward zero; outside the int range it saturates. */
 static int32_t truncatedPower(int32_t base, int32_t exponent) {
-    double power = pow((double)base, (double)exponent);
+    double power = pow(static_cast<double>(base), static_cast<double>(exponent));
     if (std::isnan(power)) return 0;
     if (power >= 2147483648.0) return INT32_MAX;
     if (power <= -2147483649.0) return INT32_MIN;
-    return (int32_t)power;
+    return static_cast<int32_t>(power);
 }
 
 static pair add(pair p1, pair p2) {
@@ -55,33 +56,15 @@ static pair raise(pair p1) {
     return temp;
 }
 
-static bool isDigit(int ch) {
-    return ch >= '0' && ch <= '9';
-}
-
-/*
- * Reads a decimal integer as "%d" does, white space first; a number beyond the int range
- * saturates. Returns false, with the value untouched, when no integer comes next.
- */
+/* Reads a decimal integer as "%d" does, white space first; a number beyond the int range
+ * saturates. Returns false, with the value untouched, when no integer comes next. */
 static bool readInt(int32_t *value) {
     int ch;
     do {
         ch = getchar();
     } while (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r');
-    bool negative = ch == '-';
-    if (ch == '-' || ch == '+') ch = getchar();
-    if (!isDigit(ch)) {
-        ungetc(ch, stdin);
-        return false;
-    }
-    int64_t magnitude = 0;
-    for (; isDigit(ch); ch = getchar()) {
-        if (magnitude <= (int64_t)INT32_MAX + 1) magnitude = magnitude * 10 + (ch - '0');
-    }
-    ungetc(ch, stdin);
-    int64_t number = negative ? -magnitude : magnitude;
-    *value = number > INT32_MAX ? INT32_MAX : number < INT32_MIN ? INT32_MIN : (int32_t)number;
-    return true;
+    if (ch != EOF) ungetc(ch, stdin);
+    return ScanInt(stdin, value);
 }
 
 /* Once one read fails the rest fail too, as with the formatted reads; unread fields stay 0. */

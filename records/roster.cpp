@@ -6,10 +6,12 @@
  * white space between them. Reading stops at the first record that is cut short or does not
  * parse; only whole records are counted and listed.
  */
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "records/allocate.h"
+#include "support/numread.h"
 
 enum { NameSize = 255 };
 
@@ -31,21 +33,8 @@ typedef struct {
     const char *field;
 } readerT;
 
-static void *allocate(size_t nbytes) {
-    void *block = calloc(nbytes > 0 ? nbytes : 1, 1);
-    if (block == NULL) {
-        fputs("Out of memory\n", stderr);
-        exit(1);
-    }
-    return block;
-}
-
 static bool isSpace(int ch) {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
-}
-
-static bool isDigit(int ch) {
-    return ch >= '0' && ch <= '9';
 }
 
 static void skipSpace(readerT *in) {
@@ -65,33 +54,12 @@ static bool startField(readerT *in, const char *field) {
     return ch != EOF;
 }
 
-/* A decimal integer, as the formatted reads take it; one beyond the int range saturates. */
-static bool readInt(readerT *in, int *value) {
-    int ch = getc(in->file);
-    bool negative = ch == '-';
-    if (ch == '-' || ch == '+') ch = getc(in->file);
-    if (!isDigit(ch)) {
-        ungetc(ch, in->file);
-        return false;
-    }
-    long long magnitude = 0;
-    for (; isDigit(ch); ch = getc(in->file)) {
-        if (magnitude <= (long long)INT_MAX + 1) magnitude = magnitude * 10 + (ch - '0');
-    }
-    ungetc(ch, in->file);
-    if (negative) magnitude = -magnitude;
-    if (magnitude > INT_MAX) magnitude = INT_MAX;
-    if (magnitude < INT_MIN) magnitude = INT_MIN;
-    *value = (int)magnitude;
-    return true;
-}
-
 /* The rest of the line; what does not fit in the name field is read and dropped. */
 static void readName(readerT *in, char *name) {
     int length = 0;
     int ch;
     while ((ch = getc(in->file)) != EOF && ch != '\n') {
-        if (length < NameSize - 1) name[length++] = (char)ch;
+        if (length < NameSize - 1) name[length++] = static_cast<char>(ch);
     }
     ungetc(ch, in->file);
     name[length] = '\0';
@@ -99,11 +67,11 @@ static void readName(readerT *in, char *name) {
 
 static readResultT readRecord(readerT *in, studentCDT *record) {
     if (!startField(in, "identifier")) return NoMoreRecords;
-    if (!readInt(in, &record->id)) return RecordUnparsable;
+    if (!ScanInt(in->file, &record->id)) return RecordUnparsable;
     if (!startField(in, "name")) return RecordCutShort;
     readName(in, record->name);
     if (!startField(in, "age")) return RecordCutShort;
-    if (!readInt(in, &record->age)) return RecordUnparsable;
+    if (!ScanInt(in->file, &record->age)) return RecordUnparsable;
     if (!startField(in, "average")) return RecordCutShort;
     if (fscanf(in->file, "%f", &record->gpa) != 1) return RecordUnparsable;
     skipSpace(in);
@@ -112,7 +80,7 @@ static readResultT readRecord(readerT *in, studentCDT *record) {
 
 static FILE *openDataFile(const char *path) {
     FILE *file = fopen(path, "r");
-    if (file == NULL) {
+    if (file == nullptr) {
         puts("Error opening file please try again");
         exit(1);
     }
@@ -139,20 +107,20 @@ static int countRecords(const char *path) {
 }
 
 static studentCDT *fill_id_name(int id, char *name) {
-    studentCDT *student = (studentCDT *)allocate(sizeof(studentCDT));
+    studentCDT *student = static_cast<studentCDT *>(allocate(sizeof(studentCDT)));
     student->id = id;
     strcpy(student->name, name);
     return student;
 }
 
 static studentCDT *fill_age(int age) {
-    studentCDT *student = (studentCDT *)allocate(sizeof(studentCDT));
+    studentCDT *student = static_cast<studentCDT *>(allocate(sizeof(studentCDT)));
     student->age = age;
     return student;
 }
 
 static studentCDT *fill_gpa(float gpa) {
-    studentCDT *student = (studentCDT *)allocate(sizeof(studentCDT));
+    studentCDT *student = static_cast<studentCDT *>(allocate(sizeof(studentCDT)));
     student->gpa = gpa;
     return student;
 }
@@ -165,17 +133,17 @@ static void reportRejected(int number, const char *field) {
 
 /* Copies one record into list at index; a field that fails its test is listed as 0. */
 static void storeRecord(int index, studentCDT *record) {
-    studentCDT *idName = record->id > 0 ? fill_id_name(record->id, record->name) : NULL;
-    studentCDT *age = record->age > 0 ? fill_age(record->age) : NULL;
-    studentCDT *gpa = record->gpa >= 0.0f && record->gpa <= 4.0f ? fill_gpa(record->gpa) : NULL;
+    studentCDT *idName = record->id > 0 ? fill_id_name(record->id, record->name) : nullptr;
+    studentCDT *age = record->age > 0 ? fill_age(record->age) : nullptr;
+    studentCDT *gpa = record->gpa >= 0.0f && record->gpa <= 4.0f ? fill_gpa(record->gpa) : nullptr;
     studentCDT *entry = &list[index];
-    entry->id = idName != NULL ? idName->id : 0;
-    strcpy(entry->name, idName != NULL ? idName->name : record->name);
-    entry->gpa = gpa != NULL ? gpa->gpa : 0.0f;
-    entry->age = age != NULL ? age->age : 0;
-    if (idName == NULL) reportRejected(index + 1, "identifier");
-    if (age == NULL) reportRejected(index + 1, "age");
-    if (gpa == NULL) reportRejected(index + 1, "average");
+    entry->id = idName != nullptr ? idName->id : 0;
+    strcpy(entry->name, idName != nullptr ? idName->name : record->name);
+    entry->gpa = gpa != nullptr ? gpa->gpa : 0.0f;
+    entry->age = age != nullptr ? age->age : 0;
+    if (idName == nullptr) reportRejected(index + 1, "identifier");
+    if (age == nullptr) reportRejected(index + 1, "age");
+    if (gpa == nullptr) reportRejected(index + 1, "average");
     free(idName);
     free(age);
     free(gpa);
@@ -198,7 +166,7 @@ static void printList(int listCount) {
     puts("list:");
     for (int i = 0; i < listCount; i++) {
         printf("student: %d\n id: %d\n name:%s\n age:%d\n gpa:%f\n", i + 1, list[i].id,
-               list[i].name, list[i].age, (double)list[i].gpa);
+               list[i].name, list[i].age, static_cast<double>(list[i].gpa));
     }
 }
 
@@ -210,7 +178,7 @@ int main(int argc, char *argv[]) {
     }
     int count = countRecords(argv[1]);
     printf("# of records: %d\n", count);
-    list = (studentCDT *)allocate((size_t)count * sizeof(studentCDT));
+    list = static_cast<studentCDT *>(allocate(static_cast<size_t>(count) * sizeof(studentCDT)));
     int stored = loadRecords(argv[1], count);
     printList(stored);
     printf("The total amount of students is:%d\n", stored);

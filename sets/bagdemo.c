@@ -9,14 +9,13 @@
  */
 #define _POSIX_C_SOURCE 200809L
 
-#include <errno.h>
-#include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "sets/set.h"
 #include "support/genlib.h"
+#include "support/numread.h"
 
 static const char *const Blanks = " \t\r\n";
 
@@ -26,22 +25,11 @@ static void PrintLine(const char *label, setADT S) {
     putchar('\n');
 }
 
-/* Stores the integer that word spells in *value; returns 0 when word is not one. */
-static int ParseElement(const char *word, setElementT *value) {
-    char *end;
-    errno = 0;
-    long number = strtol(word, &end, 10);
-    if (end == word || *end != '\0' || errno == ERANGE || number < INT_MIN || number > INT_MAX)
-        return 0;
-    *value = (setElementT)number;
-    return 1;
-}
-
 static void InsertWords(setADT S, const char *name, char *rest) {
     if (rest == NULL) return;
     for (char *word = strtok(rest, Blanks); word != NULL; word = strtok(NULL, Blanks)) {
         setElementT value;
-        if (!ParseElement(word, &value)) {
+        if (!ParseInt(word, strlen(word), RefuseOutOfRange, &value)) {
             printf("Not an integer: %s\n", word);
             continue;
         }

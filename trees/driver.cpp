@@ -3,11 +3,11 @@
  * and a number; the letter picks a tree operation and the number is its key.
  */
 #include <cctype>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
 #include "support/bst.h"
+#include "support/numread.h"
 
 static void HelpCommand(void) {
     puts("Use the following commands to edit the buffer:");
@@ -124,20 +124,8 @@ static int SkipWhiteSpace(void) {
  */
 static void ReadKey(int *key) {
     int ch = SkipWhiteSpace();
-    bool negative = ch == '-';
-    if (ch == '-' || ch == '+') ch = getchar();
-    if (ch == EOF || !isdigit(ch)) {
-        if (ch != EOF) ungetc(ch, stdin);
-        return;
-    }
-    long long value = 0;
-    for (; ch != EOF && isdigit(ch); ch = getchar())
-        if (value <= INT_MAX) value = value * 10 + (ch - '0');
     if (ch != EOF) ungetc(ch, stdin);
-    if (negative) value = -value;
-    if (value > INT_MAX) value = INT_MAX;
-    if (value < INT_MIN) value = INT_MIN;
-    *key = static_cast<int>(value);
+    ScanInt(stdin, key);
 }
 
 int main(void) {

@@ -60,21 +60,18 @@ TEST(HashprobeTest, LoadsAndLists) {
          {{5, 5}, {6, 305}, {7, 605}}},
         {"no line end at the end", "12", "", {{12, 12}}},
         {"plus sign", "+12\n", "", {{12, 12}}},
+        {"a number of any length", std::string(62, '0') + "12\n", "", {{12, 12}}},
         {"empty file", "", "", {}},
     };
     for (const Case &c : cases) {
         wb::RunResult run = Probe(c.data);
-        EXPECT_EQ(run.out, kStart + c.collisions + Listing(c.filled)) << c.name;
-        EXPECT_EQ(run.err, "") << c.name;
-        EXPECT_EQ(run.status, 0) << c.name;
+        EXPECT_EQ(run, (wb::RunResult{kStart + c.collisions + Listing(c.filled), "", 0})) << c.name;
     }
 }
 
 TEST(HashprobeTest, MissingDataFileIsReported) {
     wb::RunResult run = wb::RunProgram("hashprobe");
-    EXPECT_EQ(run.out, kBanner);
-    EXPECT_EQ(run.err, "data.txt: No such file or directory\n");
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run, (wb::RunResult{kBanner, "data.txt: No such file or directory\n", 1}));
 }
 
 TEST(HashprobeTest, TokenThatIsNotAnIntegerStopsWithoutListing) {
@@ -89,12 +86,13 @@ TEST(HashprobeTest, TokenThatIsNotAnIntegerStopsWithoutListing) {
         {"-\n", "", "-"},
         {"2147483648\n", "", "2147483648"},
         {std::string(70, '1') + "\n", "", std::string(63, '1') + "..."},
+        {std::string("5") + '\0' + "xyz\n", "", std::string("5") + '\0' + "xyz"},
     };
     for (const Case &c : cases) {
         wb::RunResult run = Probe(c.data);
-        EXPECT_EQ(run.out, kStart + c.collisions) << c.token;
-        EXPECT_EQ(run.err, "data.txt: \"" + c.token + "\" is not an integer\n") << c.token;
-        EXPECT_EQ(run.status, 1) << c.token;
+        EXPECT_EQ(run, (wb::RunResult{kStart + c.collisions,
+                                      "data.txt: \"" + c.token + "\" is not an integer\n", 1}))
+            << c.token;
     }
 }
 
@@ -119,9 +117,8 @@ TEST(HashprobeTest, FullTableRefusesTheNewKeyAndGoesOn) {
     for (int j = 0; j < 300; j++)
         collisions += Collision((1 + j) % 300, j);
     wb::RunResult run = Probe(data);
-    EXPECT_EQ(run.out, kStart + collisions + Listing(filled));
-    EXPECT_EQ(run.err, "data.txt: table full, key 301 not stored\n");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run, (wb::RunResult{kStart + collisions + Listing(filled),
+                                  "data.txt: table full, key 301 not stored\n", 0}));
 }
 
 }  // namespace
