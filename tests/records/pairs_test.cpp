@@ -116,9 +116,7 @@ class PairsGolden : public ::testing::TestWithParam<PairsCase> {};
 TEST_P(PairsGolden, PrintsPromptsAndSixResults) {
     const PairsCase &c = GetParam();
     wb::RunResult run = wb::RunProgram("pairs", {.input = c.input});
-    EXPECT_EQ(run.out, std::string(kPrompts) + c.results);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run, (wb::RunResult{std::string(kPrompts) + c.results, "", 0}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, PairsGolden, ::testing::ValuesIn(kCases),

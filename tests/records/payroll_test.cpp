@@ -96,9 +96,7 @@ class PayrollGolden : public ::testing::TestWithParam<PayrollCase> {};
 TEST_P(PayrollGolden, PrintsDialogueAndListing) {
     const PayrollCase &c = GetParam();
     wb::RunResult run = wb::RunProgram("payroll", {.input = c.input});
-    EXPECT_EQ(run.out, c.out);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run, (wb::RunResult{c.out, "", 0}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Payroll, PayrollGolden, ::testing::ValuesIn(kCases),

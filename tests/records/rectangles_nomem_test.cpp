@@ -1,5 +1,6 @@
 // The check on the block of 50 rectangles holds in every build, the optimised ones that define
-// NDEBUG included: it reports the way a failed assertion does and aborts, before any prompt.
+// NDEBUG included: the C library's assertion reports it, under this test program's name, and
+// aborts before any prompt.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -22,7 +23,8 @@ TEST(RectanglesDeathTest, FailedAllocationAbortsLikeAnAssertion) {
             std::fflush(stdout);
         },
         ::testing::KilledBySignal(SIGABRT),
-        "^rectangles: .*records/rectangles\\.cpp:[0-9]+: int main\\(int, char\\*\\*\\): "
+        "^rectangles_nomem_test: .*records/rectangles\\.cpp:[0-9]+: int main\\(int, char "
+        "?\\*\\*\\): "
         "Assertion `recs' failed\\.\n$");
 }
 

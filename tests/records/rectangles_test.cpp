@@ -97,9 +97,7 @@ TEST_P(RectanglesGolden, EchoesVerdictAndCounts) {
     const RectanglesCase &c = GetParam();
     wb::RunResult run = wb::RunProgram("rectangles", {.input = c.input});
     std::string verdict = c.overlap ? "\nYour A and B overlap\n" : "";
-    EXPECT_EQ(run.out, kPrompts + Echo(c.a, c.b) + verdict + Counts(c.a, c.b));
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run, (wb::RunResult{kPrompts + Echo(c.a, c.b) + verdict + Counts(c.a, c.b), "", 0}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rectangles, RectanglesGolden, ::testing::ValuesIn(kCases),

@@ -96,9 +96,7 @@ TEST_P(RosterGolden, ListsWholeRecords) {
     const RosterCase &c = GetParam();
     wb::RunResult run =
         wb::RunProgram("roster", {.args = {"students.txt"}, .files = {{"students.txt", c.data}}});
-    EXPECT_EQ(run.out, c.out);
-    EXPECT_EQ(run.err, c.err);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run, (wb::RunResult{c.out, c.err, 0}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Roster, RosterGolden, ::testing::ValuesIn(kCases),
@@ -128,9 +126,7 @@ TEST_P(RosterFailure, EndsWithStatusOne) {
     const FailureCase &c = GetParam();
     wb::RunResult run = wb::RunProgram(
         "roster", {.args = c.args, .files = {{"students.txt", "7\nAnn Lee\n20\n3.5\n"}}});
-    EXPECT_EQ(run.out, c.out);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run, (wb::RunResult{c.out, "", 1}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Roster, RosterFailure, ::testing::ValuesIn(kFailures),
