@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "buffers/buffer.h"
-#include "run_program.h"
+#include "capture_stdout.h"
 #include "soak.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "buffers/buffer.h"
-#include "run_program.h"
+#include "capture_stdout.h"
 
 namespace wb {
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "buffers/buffer.h"
+#include "capture_stdout.h"
 #include "run_program.h"
 
 namespace {

@@ -38,9 +38,7 @@ TEST(PalindromeTest, BothTestsGiveTheVerdict) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.word.substr(0, 20));
         wb::RunResult result = wb::RunProgram("palindrome", {.args = {c.word}});
-        EXPECT_EQ(result.out, Verdicts(c.word, c.palindrome));
-        EXPECT_EQ(result.err, "");
-        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result, (wb::RunResult{Verdicts(c.word, c.palindrome), "", 0}));
     }
 }
 
@@ -60,9 +58,7 @@ TEST(PalindromeTest, LongestArgument) {
 
 TEST(PalindromeTest, NoWordPrintsUsage) {
     wb::RunResult result = wb::RunProgram("palindrome");
-    EXPECT_EQ(result.out, "Usage: <executable> <word to scan>\n");
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result, (wb::RunResult{"Usage: <executable> <word to scan>\n", "", 1}));
 }
 
 TEST(QuizTest, PrintsElevenLines) {

@@ -1,5 +1,7 @@
 #include "run_program.h"
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -85,23 +87,10 @@ RunResult RunProgram(const std::string &program, const Run &run) {
     return result;
 }
 
-std::string CaptureStdout(const std::function<void()> &body) {
-    fflush(stdout);
-    FILE *scratch = tmpfile();
-    if (scratch == nullptr) throw std::runtime_error("tmpfile failed");
-    const int saved = dup(STDOUT_FILENO);
-    dup2(fileno(scratch), STDOUT_FILENO);
-    body();
-    fflush(stdout);
-    dup2(saved, STDOUT_FILENO);
-    close(saved);
-
-    std::string text;
-    rewind(scratch);
-    for (int ch; (ch = fgetc(scratch)) != EOF;)
-        text.push_back(static_cast<char>(ch));
-    fclose(scratch);
-    return text;
+void PrintTo(const RunResult &result, std::ostream *os) {
+    *os << "{out: " << ::testing::PrintToString(result.out)
+        << ", err: " << ::testing::PrintToString(result.err) << ", status: " << result.status
+        << "}";
 }
 
 }  // namespace wb

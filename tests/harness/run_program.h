@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,13 @@ struct RunResult {
     std::string out;  // standard output
     std::string err;  // standard error
     int status;       // exit status, or 128 + signal number when a signal ended it
+
+    // Tests compare whole results: EXPECT_EQ(RunProgram(...), (RunResult{out, err, status})).
+    bool operator==(const RunResult &) const = default;
 };
+
+// Shows a result in test failure reports.
+void PrintTo(const RunResult &result, std::ostream *os);
 
 // program names a target built into the build tree's bin/ directory (a program or an example).
 // A run that takes longer than a minute is ended by SIGALRM.
@@ -26,14 +33,5 @@ RunResult RunProgram(const std::string &program, const Run &run = {});
 
 // Path of a built program, for tests that need it directly.
 std::string ProgramPath(const std::string &program);
-
-}  // namespace wb
-
-#include <functional>
-
-namespace wb {
-
-// Runs body with standard output sent to a scratch file and returns what it printed.
-std::string CaptureStdout(const std::function<void()> &body);
 
 }  // namespace wb

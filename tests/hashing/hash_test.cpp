@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "run_program.h"
+#include "capture_stdout.h"
 
 namespace {
 

@@ -30,7 +30,7 @@ check() {  # check <expected file> <client> [args...]
 consumer() {
     cmake -S "$src" -B "$1" -G Ninja -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" \
         -DCMAKE_C_FLAGS="${flags[*]}" -DCMAKE_CXX_FLAGS="${flags[*]}" \
-        -DCMAKE_EXE_LINKER_FLAGS="${flags[*]}" -DBUFFER_MODULES="$WB_BUFFER_MODULES" \
+        -DCMAKE_EXE_LINKER_FLAGS="${flags[*]}" -DBUFFER_MODULES="${WB_BUFFER_MODULES// /;}" \
         "${@:2}" >/dev/null
     cmake --build "$1" >/dev/null
     for module in "${buffer_modules[@]}"; do

@@ -9,9 +9,9 @@
 #include <functional>
 #include <string>
 
+#include "capture_stdout.h"
 #include "fail_alloc.h"
 #include "lists/dllist.h"
-#include "run_program.h"
 #include "soak.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "capture_stdout.h"
 #include "fail_alloc.h"
 #include "run_program.h"
 
@@ -129,9 +130,7 @@ const char kDemonstration[] =
 
 TEST(LinkqueueProgramTest, Demonstration) {
     wb::RunResult result = wb::RunProgram("linkqueue");
-    EXPECT_EQ(result.out, kDemonstration);
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result, (wb::RunResult{kDemonstration, "", 0}));
 }
 
 // A node that cannot be had is reported and its pass goes on with an empty queue.

@@ -28,9 +28,7 @@ TEST(RinglistTest, CommandLine) {
     for (const RinglistCase &c : cases) {
         SCOPED_TRACE(c.name);
         wb::RunResult result = wb::RunProgram("ringlist", c.run);
-        EXPECT_EQ(result.out, c.out);
-        EXPECT_EQ(result.err, "");
-        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result, (wb::RunResult{c.out, "", c.status}));
     }
 }
 

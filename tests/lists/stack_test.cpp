@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "capture_stdout.h"
 #include "fail_alloc.h"
 #include "lists/stack.h"
-#include "run_program.h"
 
 namespace {
 

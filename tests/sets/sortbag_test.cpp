@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "capture_stdout.h"
 #include "run_program.h"
 #include "soak.h"
 #include "support/genlib.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "capture_stdout.h"
 #include "run_program.h"
 #include "sorting/sortrun.h"
 

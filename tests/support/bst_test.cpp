@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "run_program.h"
+#include "capture_stdout.h"
 #include "soak.h"
 
 namespace {

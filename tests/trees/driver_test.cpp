@@ -84,39 +84,44 @@ TEST(DriverTest, CommandTable) {
     }
 }
 
-TEST(DriverTest, FirstLineRunsAfterASingleRead) {
-    wb::RunResult run = wb::RunProgram("driver", {.input = "I 5\nO 1\n"});
-    EXPECT_EQ(run.out, Session(Step("", 'I', 5) + Step("\n5\n", 'O', 1)));
-    EXPECT_EQ(run.status, 0);
-}
-
-TEST(DriverTest, KeyZeroOnTheFirstLineIsInserted) {
-    wb::RunResult run = wb::RunProgram("driver", {.input = "I 0\nO 1\nI 0\nC 1\n"});
-    EXPECT_EQ(run.out, Session(Step("", 'I', 0) + Step("\n0\n", 'O', 1) + Step("", 'I', 0) +
-                               Step("\n1\n", 'C', 1)));
-    EXPECT_EQ(run.out.find("Illegal command"), std::string::npos);
-}
-
-TEST(DriverTest, LowerCaseLettersWorkAndEchoAsTyped) {
-    wb::RunResult run = wb::RunProgram("driver", {.input = "i 7\no 1\n"});
-    EXPECT_EQ(run.out, Session(Step("", 'i', 7) + Step("\n7\n", 'o', 1)));
-}
-
-TEST(DriverTest, SumOfFiveAndTen) {
-    wb::RunResult run = wb::RunProgram("driver", {.input = "I 5\nI 10\nS 1\n"});
-    EXPECT_EQ(run.out, Session(Step("", 'I', 5) + Step("", 'I', 10) +
-                               Step("\nSum of tree is:15.000000\n", 'S', 1)));
-}
-
-TEST(DriverTest, SumOfEmptyTreeIsZero) {
-    wb::RunResult run = wb::RunProgram("driver", {.input = "S 1\n"});
-    EXPECT_EQ(run.out, Session(Step("\nSum of tree is:0.000000\n", 'S', 1)));
-}
-
-TEST(DriverTest, MinPrintsTheLibraryOutputOnItsLine) {
-    wb::RunResult run = wb::RunProgram("driver", {.input = "N 1\nI 4\nN 1\n"});
-    EXPECT_EQ(run.out,
-              Session(Step("\nMin:none\n", 'N', 1) + Step("", 'I', 4) + Step("\nMin:4\n", 'N', 1)));
+// Whole sessions: each input gives these steps, then the last prompt, status 0, no error.
+TEST(DriverTest, Sessions) {
+    struct Case {
+        const char *name;
+        std::string input;
+        std::string steps;
+    } cases[] = {
+        {"the first line runs after a single read", "I 5\nO 1\n",
+         Step("", 'I', 5) + Step("\n5\n", 'O', 1)},
+        {"key 0 on the first line is inserted", "I 0\nO 1\nI 0\nC 1\n",
+         Step("", 'I', 0) + Step("\n0\n", 'O', 1) + Step("", 'I', 0) + Step("\n1\n", 'C', 1)},
+        {"lower case works and echoes as typed", "i 7\no 1\n",
+         Step("", 'i', 7) + Step("\n7\n", 'o', 1)},
+        {"sum of five and ten", "I 5\nI 10\nS 1\n",
+         Step("", 'I', 5) + Step("", 'I', 10) + Step("\nSum of tree is:15.000000\n", 'S', 1)},
+        {"sum of the empty tree", "S 1\n", Step("\nSum of tree is:0.000000\n", 'S', 1)},
+        {"min prints the library's output on its line", "N 1\nI 4\nN 1\n",
+         Step("\nMin:none\n", 'N', 1) + Step("", 'I', 4) + Step("\nMin:4\n", 'N', 1)},
+        {"a letter alone waits for the number on later lines", "I\n\n  12\nO 1\n",
+         Step("", 'I', 12) + Step("\n12\n", 'O', 1)},
+        // The letter that stopped the number is read as the next command.
+        {"an unparsed number leaves key 0", "I y\nO 1\n",
+         Step("", 'I', 0) + Step("Illegal command\n", 'y', 0) + Step("\n0\n", 'O', 1)},
+        {"deleted nodes leave an empty tree", "I 2\nI 1\nI 3\nD 2\nD 9\nD 1\nD 3\nC 1\n",
+         Step("", 'I', 2) + Step("", 'I', 1) + Step("", 'I', 3) + Step("\n\n", 'D', 2) +
+             Step("\n\n", 'D', 9) + Step("\n\n", 'D', 1) + Step("\n\n", 'D', 3) +
+             Step("\n0\n", 'C', 1)},
+        {"end of input at once", "", ""},
+        {"end of input after blank lines", "   \n\n", ""},
+        {"end of input after a line", "I 5\n", Step("", 'I', 5)},
+        {"end of input without a line end", "I 5", Step("", 'I', 5)},
+        // The letter waits for its number, meets the end and runs with key 0.
+        {"end of input after a lone letter", "C", Step("\n0\n", 'C', 0)},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(wb::RunProgram("driver", {.input = c.input}),
+                  (wb::RunResult{Session(c.steps), "", 0}))
+            << c.name;
 }
 
 TEST(DriverTest, QuitPrintsTheTraceLineAndNoEcho) {
@@ -128,37 +133,6 @@ TEST(DriverTest, QuitPrintsTheTraceLineAndNoEcho) {
         EXPECT_EQ(run.out.find("COMMAND = q"), std::string::npos) << input;
         EXPECT_EQ(run.status, 0) << input;
     }
-}
-
-TEST(DriverTest, EndOfInputEndsTheShell) {
-    struct Case {
-        std::string input;
-        std::string steps;
-    } cases[] = {
-        {"", ""},
-        {"   \n\n", ""},
-        {"I 5\n", Step("", 'I', 5)},
-        {"I 5", Step("", 'I', 5)},
-        // The letter waits for its number, meets the end and runs with key 0.
-        {"C", Step("\n0\n", 'C', 0)},
-    };
-    for (const Case &c : cases) {
-        wb::RunResult run = wb::RunProgram("driver", {.input = c.input});
-        EXPECT_EQ(run.out, Session(c.steps)) << c.input;
-        EXPECT_EQ(run.status, 0) << c.input;
-    }
-}
-
-TEST(DriverTest, LetterAloneWaitsForTheNumberOnLaterLines) {
-    wb::RunResult run = wb::RunProgram("driver", {.input = "I\n\n  12\nO 1\n"});
-    EXPECT_EQ(run.out, Session(Step("", 'I', 12) + Step("\n12\n", 'O', 1)));
-}
-
-TEST(DriverTest, UnparsedNumberLeavesKeyZero) {
-    // The letter that stopped the number is read as the next command.
-    wb::RunResult run = wb::RunProgram("driver", {.input = "I y\nO 1\n"});
-    EXPECT_EQ(run.out, Session(Step("", 'I', 0) + Step("Illegal command\n", 'y', 0) +
-                               Step("\n0\n", 'O', 1)));
 }
 
 TEST(DriverTest, SignsSpacingAndRangeOfKeys) {
@@ -181,14 +155,6 @@ TEST(DriverTest, SignsSpacingAndRangeOfKeys) {
         listing += std::to_string(c.key) + "\n";
         EXPECT_EQ(run.out, Session(Step("", 'I', c.key) + Step(listing, 'O', 1))) << c.line;
     }
-}
-
-TEST(DriverTest, DeletedNodesLeaveAnEmptyTree) {
-    wb::RunResult run =
-        wb::RunProgram("driver", {.input = "I 2\nI 1\nI 3\nD 2\nD 9\nD 1\nD 3\nC 1\n"});
-    EXPECT_EQ(run.out, Session(Step("", 'I', 2) + Step("", 'I', 1) + Step("", 'I', 3) +
-                               Step("\n\n", 'D', 2) + Step("\n\n", 'D', 9) + Step("\n\n", 'D', 1) +
-                               Step("\n\n", 'D', 3) + Step("\n0\n", 'C', 1)));
 }
 
 }  // namespace

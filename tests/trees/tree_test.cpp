@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "capture_stdout.h"
 #include "fail_alloc.h"
-#include "run_program.h"
 
 namespace {
 

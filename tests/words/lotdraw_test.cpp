@@ -118,9 +118,7 @@ TEST(LotdrawClientTest, ShowsAWordOrEndsWithStatusOne) {
     for (const ClientCase &c : cases) {
         SCOPED_TRACE(c.name);
         wb::RunResult result = wb::RunProgram("wordpick", c.run);
-        EXPECT_EQ(result.out, c.out);
-        EXPECT_EQ(result.err, c.err);
-        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result, (wb::RunResult{c.out, c.err, c.status}));
     }
 }
 

@@ -38,17 +38,13 @@ TEST(LinereaderTest, EchoesPiecesThenRepeatsTheLast) {
     for (const ReaderCase &c : cases) {
         SCOPED_TRACE(c.name);
         wb::RunResult result = wb::RunProgram("linereader", {.files = {{"input.txt", c.input}}});
-        EXPECT_EQ(result.out, c.out);
-        EXPECT_EQ(result.err, "");
-        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result, (wb::RunResult{c.out, "", 0}));
     }
 }
 
 TEST(LinereaderTest, MissingFileIsAFailure) {
     wb::RunResult result = wb::RunProgram("linereader", {.files = {{"other.txt", "a\n"}}});
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "Error opening file: No such file or directory\n");
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result, (wb::RunResult{"", "Error opening file: No such file or directory\n", 1}));
 }
 
 // A directory named input.txt opens but cannot be read: that too must end with status 1.
@@ -75,9 +71,9 @@ TEST(LinereaderTest, ReadErrorIsAFailure) {
 
 TEST(CopydemoTest, PrintsTheThreeStrings) {
     wb::RunResult result = wb::RunProgram("copydemo");
-    EXPECT_EQ(result.out, "str1: Sample string\nstr2: Sample string\nstr3: copy successful\n");
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result,
+              (wb::RunResult{"str1: Sample string\nstr2: Sample string\nstr3: copy successful\n",
+                             "", 0}));
 }
 
 // One game a row, on a one-word file so that the draw is known.
@@ -114,9 +110,7 @@ TEST(WordguessTest, PlaysToAWinOrALoss) {
         SCOPED_TRACE(c.name);
         wb::RunResult result = wb::RunProgram(
             "wordguess", {.args = {"w.txt"}, .input = c.input, .files = {{"w.txt", c.word}}});
-        EXPECT_EQ(result.out, c.out);
-        EXPECT_EQ(result.err, "");
-        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result, (wb::RunResult{c.out, "", 0}));
     }
 }
 
@@ -129,9 +123,7 @@ TEST(WordguessTest, FindsItsWordFile) {
     EXPECT_EQ(result.status, 0);
 
     result = wb::RunProgram("wordguess", {.args = {"missing.txt"}});
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "Failed to open your file. Fail less bro!!!\n");
-    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result, (wb::RunResult{"", "Failed to open your file. Fail less bro!!!\n", 1}));
 }
 
 }  // namespace
