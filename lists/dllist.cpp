@@ -5,18 +5,18 @@
 #include <cstdlib>
 #include <cstring>
 
-list_t *front = NULL;
-list_t *rear = NULL;
+list_t *front = nullptr;
+list_t *rear = nullptr;
 
 void dl_init(list_t *lst) {
-    lst->prev = NULL;
-    lst->next = NULL;
+    lst->prev = nullptr;
+    lst->next = nullptr;
 }
 
 /* A detached node holding val and an empty word, or null when no memory is left. */
 static list_t *newNode(valueT val) {
     list_t *node = static_cast<list_t *>(malloc(sizeof(list_t)));
-    if (node == NULL) return NULL;
+    if (node == nullptr) return nullptr;
     dl_init(node);
     node->value = val;
     node->word[0] = '\0';
@@ -29,8 +29,8 @@ static list_t *newNode(valueT val) {
  */
 static void unlinkNode(list_t *node) {
     if (node == front && node == rear) {
-        front = NULL;
-        rear = NULL;
+        front = nullptr;
+        rear = nullptr;
     } else if (node == front) {
         front = node->next;
         front->prev = rear;
@@ -49,18 +49,18 @@ static void unlinkNode(list_t *node) {
 
 /* The first node from front holding val, or null. */
 static list_t *findFirst(valueT val) {
-    if (front == NULL) return NULL;
+    if (front == nullptr) return nullptr;
     list_t *curr = front;
     do {
         if (curr->value == val) return curr;
         curr = curr->next;
     } while (curr != front);
-    return NULL;
+    return nullptr;
 }
 
 /* Makes node the whole ring when the list is empty; returns 1 if it did. */
 static boolT startRing(list_t *node) {
-    if (front != NULL) return 0;
+    if (front != nullptr) return 0;
     node->prev = node;
     node->next = node;
     front = node;
@@ -82,11 +82,11 @@ static void linkAtSeam(list_t *node) {
 boolT dl_insert(list_t *list1, valueT val, const char *word) {
     (void)list1;
     list_t *node = newNode(val);
-    if (node == NULL) {
+    if (node == nullptr) {
         printf("Error");
         return 0;
     }
-    if (word != NULL) {
+    if (word != nullptr) {
         strncpy(node->word, word, DL_WORD_SIZE - 1);
         node->word[DL_WORD_SIZE - 1] = '\0';
     }
@@ -99,7 +99,7 @@ boolT dl_insert(list_t *list1, valueT val, const char *word) {
 boolT dl_insert_front(list_t *list1, valueT val) {
     (void)list1;
     list_t *node = newNode(val);
-    if (node == NULL) return 0;
+    if (node == nullptr) return 0;
     if (startRing(node)) return 1;
     linkAtSeam(node);
     front = node;
@@ -121,32 +121,32 @@ boolT dl_del(list_t *lst, valueT val) {
 boolT secondpass(list_t *lst, valueT val) {
     (void)lst;
     list_t *match = findFirst(val);
-    if (match == NULL) return 0;
+    if (match == nullptr) return 0;
     unlinkNode(match);
     return 1;
 }
 
 valueT dl_get_front(list_t *lst) {
     (void)lst;
-    return front == NULL ? 0 : front->value;
+    return front == nullptr ? 0 : front->value;
 }
 
 valueT dl_get_back(list_t *lst) {
     (void)lst;
-    return rear == NULL ? 0 : rear->value;
+    return rear == nullptr ? 0 : rear->value;
 }
 
 void dl_pop_front(list_t *lst) {
     (void)lst;
-    if (front != NULL) unlinkNode(front);
+    if (front != nullptr) unlinkNode(front);
 }
 
 void dl_pop_back(list_t *lst) {
     (void)lst;
-    if (rear != NULL) unlinkNode(rear);
+    if (rear != nullptr) unlinkNode(rear);
 }
 
 boolT dl_check(list_t *lst, valueT val) {
     (void)lst;
-    return findFirst(val) != NULL;
+    return findFirst(val) != nullptr;
 }

@@ -7,31 +7,31 @@
 
 #include "lists/linkqueue.h"
 
-node *front = NULL;
-node *rear = NULL;
+node *front = nullptr;
+node *rear = nullptr;
 
 void initQueue(void) {
-    rear = NULL;
-    front = NULL;
+    rear = nullptr;
+    front = nullptr;
 }
 
 void printQueue(void) {
     printf("Queue contains: ");
-    for (node *n = front; n != NULL; n = n->right)
+    for (node *n = front; n != nullptr; n = n->right)
         printf("%d ", n->info);
     printf("\n");
 }
 
 void printQueueBackward(void) {
     printf("Queue contains: ");
-    for (node *n = rear; n != NULL; n = n->left)
+    for (node *n = rear; n != nullptr; n = n->left)
         printf("%d ", n->info);
     printf("\n");
 }
 
 void freeQueue(void) {
     node *n = front;
-    while (n != NULL) {
+    while (n != nullptr) {
         node *right = n->right;
         free(n);
         n = right;
@@ -41,32 +41,32 @@ void freeQueue(void) {
 
 node *getNode(int val) {
     node *n = static_cast<node *>(malloc(sizeof(node)));
-    if (n == NULL) return NULL;
+    if (n == nullptr) return nullptr;
     n->info = val;
-    n->next = NULL;
-    n->right = NULL;
-    n->left = NULL;
+    n->next = nullptr;
+    n->right = nullptr;
+    n->left = nullptr;
     return n;
 }
 
 void insertNode(node *n) {
-    if (rear != NULL) {
+    if (rear != nullptr) {
         rear->right = n;
         n->left = rear;
     }
-    if (front == NULL) front = n;
+    if (front == nullptr) front = n;
     rear = n;
 }
 
 int empty(void) {
-    return front == NULL ? 1 : 0;
+    return front == nullptr ? 1 : 0;
 }
 
 void deleteNode(node *n) {
     if (empty() == 1) return;
-    if (n->right != NULL) n->right->left = n->left;
+    if (n->right != nullptr) n->right->left = n->left;
     if (n == front) front = n->right;
-    if (n->left != NULL) n->left->right = n->right;
+    if (n->left != nullptr) n->left->right = n->right;
     if (n == rear) rear = n->left;
     free(n);
 }
@@ -74,7 +74,7 @@ void deleteNode(node *n) {
 int pqmidelete(void) {
     if (empty() == 1) return -1;
     node *smallest = front;
-    for (node *n = front->right; n != NULL; n = n->right)
+    for (node *n = front->right; n != nullptr; n = n->right)
         if (n->info < smallest->info) smallest = n;
     int value = smallest->info;
     deleteNode(smallest);
@@ -88,7 +88,7 @@ int main(int nargs, char *args[]) {
     for (int value : values) {
         printf("inserting node into queue\n");
         node *n = getNode(value);
-        if (n == NULL)
+        if (n == nullptr)
             printf("getnode returned null\n");
         else
             insertNode(n);

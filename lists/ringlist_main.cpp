@@ -13,7 +13,7 @@ int main(int nargs, char *argv[]) {
         return 1;
     }
     FILE *fp = fopen(argv[1], "r");
-    if (fp == NULL) return 1;
+    if (fp == nullptr) return 1;
     openFILE(fp);
     fclose(fp);
     return 0;

@@ -7,7 +7,7 @@
 
 enum { InitialCapacity = 10, GrowthStep = 10 };
 
-node *stack = NULL;
+node *stack = nullptr;
 int top = -1;
 
 /* Ends the program on a failed allocation, releasing whatever the stack still holds. */
@@ -19,9 +19,9 @@ int top = -1;
 
 void initStack(void) {
     stack = static_cast<node *>(malloc(sizeof(node)));
-    if (stack == NULL) outOfMemory("creating the stack");
+    if (stack == nullptr) outOfMemory("creating the stack");
     stack->num = static_cast<int *>(malloc(InitialCapacity * sizeof(int)));
-    if (stack->num == NULL) outOfMemory("creating the stack");
+    if (stack->num == nullptr) outOfMemory("creating the stack");
     stack->len = InitialCapacity;
     stack->count = 0;
     top = -1;
@@ -36,18 +36,18 @@ node *growStack(void) {
     if (oldLen > INT_MAX - GrowthStep) outOfMemory("growing the stack");
     int newLen = oldLen + GrowthStep;
     int *grown = static_cast<int *>(realloc(stack->num, static_cast<size_t>(newLen) * sizeof(int)));
-    if (grown == NULL) outOfMemory("growing the stack");
+    if (grown == nullptr) outOfMemory("growing the stack");
     stack->num = grown;
     stack->len = newLen;
     printf("Stack has grown from %d to %d\n", oldLen, newLen);
-    return NULL;
+    return nullptr;
 }
 
 void freeStack(void) {
-    if (stack == NULL) return;
+    if (stack == nullptr) return;
     free(stack->num);
     free(stack);
-    stack = NULL;
+    stack = nullptr;
     top = -1;
 }
 

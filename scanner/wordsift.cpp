@@ -88,9 +88,9 @@ string ReadToken(scannerADT scanner) {
 
 bool MoreTokensExist(scannerADT scanner) {
     RequireText(scanner);
-    if (scanner->savedToken != nullptr) return StringEqual(scanner->savedToken, "") ? FALSE : TRUE;
+    if (scanner->savedToken != nullptr) return !StringEqual(scanner->savedToken, "");
     if (scanner->spaceOption == IgnoreSpaces) SkipSpaces(scanner);
-    return scanner->cp < scanner->len ? TRUE : FALSE;
+    return scanner->cp < scanner->len;
 }
 
 void SaveToken(scannerADT scanner, string token) {

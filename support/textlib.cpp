@@ -36,7 +36,7 @@ int StringLength(const char *s) {
 bool StringEqual(const char *s1, const char *s2) {
     RequireText(s1, "StringEqual: null string");
     RequireText(s2, "StringEqual: null string");
-    return strcmp(s1, s2) == 0 ? TRUE : FALSE;
+    return strcmp(s1, s2) == 0;
 }
 
 string SubString(const char *s, int p1, int p2) {

@@ -69,8 +69,8 @@ int generateRandomNumSequence(void) {
     float adv;
     float logCal;
 
-    /* Seeded again for each experiment, as the experiment has always been run: experiments in
-     * the same second draw the same keys, so a larger tree starts with the smaller one's. */
+    /* Seeded again for each experiment: experiments in the same second draw the same keys, so
+     * a larger tree starts with the smaller one's. */
     srand(static_cast<unsigned>(time(nullptr)));
     for (i = 0; i < sizeOfTree; i++) {
         ranNum = generateRandom();

@@ -6,13 +6,13 @@
 
 int main(void) {
     FILE *pFile = fopen("input.txt", "r");
-    if (pFile == NULL) {
+    if (pFile == nullptr) {
         perror("Error opening file");
-        return 1;  // a file that cannot be read is a failed run, not a complete one
+        return 1; /* a file that cannot be read is a failed run, not a complete one */
     }
     char mystring[100];
-    int i = 0;  // read attempts that delivered a piece
-    while (fgets(mystring, sizeof mystring, pFile) != NULL) {
+    int i = 0; /* read attempts that delivered a piece */
+    while (fgets(mystring, sizeof mystring, pFile) != nullptr) {
         printf("%s\n", mystring);
         i++;
     }
@@ -21,7 +21,7 @@ int main(void) {
         fclose(pFile);
         return 1;
     }
-    if (i > 0) printf("%s", mystring);  // with nothing read the buffer holds nothing to repeat
+    if (i > 0) printf("%s", mystring); /* with nothing read the buffer holds nothing to repeat */
     fclose(pFile);
     return 0;
 }

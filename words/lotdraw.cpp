@@ -10,7 +10,7 @@
 #include <ctime>
 
 /* The loaded words in file order; list[arraylength] is a null pointer that ends the table. */
-static char **list = NULL;
+static char **list = nullptr;
 static int arraylength = 0;
 
 /* Room for the first 1023 words and the end marker; the table doubles beyond that. */
@@ -32,12 +32,12 @@ typedef struct {
 static void *Resize(void *block, size_t count, size_t itemSize) {
     if (count > SIZE_MAX / itemSize) Fail("lotdraw: out of memory");
     void *resized = realloc(block, count * itemSize);
-    if (resized == NULL) Fail("lotdraw: out of memory");
+    if (resized == nullptr) Fail("lotdraw: out of memory");
     return resized;
 }
 
 static void Append(readBufferT *buffer, size_t length, char ch) {
-    if (length + 1 >= buffer->size) {  // keep room for the terminating NUL
+    if (length + 1 >= buffer->size) { /* keep room for the terminating NUL */
         buffer->size *= 2;
         buffer->text = static_cast<char *>(Resize(buffer->text, buffer->size, 1));
     }
@@ -64,34 +64,32 @@ static bool ReadWord(FILE *in, readBufferT *buffer, size_t *length) {
 
 /* Each word gets its own block of exactly its length plus the NUL. */
 static char *CopyWord(const char *text, size_t length) {
-    char *word = static_cast<char *>(Resize(NULL, length + 1, 1));
+    char *word = static_cast<char *>(Resize(nullptr, length + 1, 1));
     memcpy(word, text, length + 1);
     return word;
 }
 
 void InitDictionary(const char *file) {
-    FILE *in = file != NULL ? fopen(file, "r") : NULL;
-    if (in == NULL) {
-        fputs("Failed to open your file. Fail less bro!!!\n", stderr);
-        exit(1);
-    }
+    FILE *in = file != nullptr ? fopen(file, "r") : nullptr;
+    if (in == nullptr) Fail("Failed to open your file. Fail less bro!!!");
     free_all();
 
     size_t tableSize = InitialTableSize;
-    char **words = static_cast<char **>(Resize(NULL, tableSize, sizeof *words));
-    readBufferT buffer = {static_cast<char *>(Resize(NULL, InitialWordSize, 1)), InitialWordSize};
+    char **words = static_cast<char **>(Resize(nullptr, tableSize, sizeof *words));
+    readBufferT buffer = {static_cast<char *>(Resize(nullptr, InitialWordSize, 1)),
+                          InitialWordSize};
     int count = 0;
     size_t length;
     while (ReadWord(in, &buffer, &length)) {
         if (count == INT_MAX - 1) Fail("lotdraw: too many words");
-        if (static_cast<size_t>(count) + 1 == tableSize) {  // keep room for the end marker
+        if (static_cast<size_t>(count) + 1 == tableSize) { /* keep room for the end marker */
             tableSize *= 2;
             words = static_cast<char **>(Resize(words, tableSize, sizeof *words));
         }
         words[count++] = CopyWord(buffer.text, length);
     }
     free(buffer.text);
-    words[count] = NULL;
+    words[count] = nullptr;
     list = words;
     arraylength = count;
     fclose(in);
@@ -99,15 +97,15 @@ void InitDictionary(const char *file) {
 
 char *ChooseRandomWord(void) {
     if (arraylength == 0) Fail("lotdraw: no word to choose: the dictionary is empty or not loaded");
-    srand(static_cast<unsigned>(time(NULL)));
+    srand(static_cast<unsigned>(time(nullptr)));
     return list[rand() % arraylength];
 }
 
 void free_all(void) {
-    if (list == NULL) return;
-    for (char **word = list; *word != NULL; word++)
+    if (list == nullptr) return;
+    for (char **word = list; *word != nullptr; word++)
         free(*word);
     free(list);
-    list = NULL;
+    list = nullptr;
     arraylength = 0;
 }

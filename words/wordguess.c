@@ -22,12 +22,12 @@ enum { MaxMisses = 6, Letters = 26 };
 typedef struct {
     const char *word;
     size_t length;
-    bool tried[Letters];  // by letter, 'a' first
+    bool tried[Letters]; /* by letter, 'a' first */
     int missesLeft;
-    bool guessed;  // the whole word was guessed at once
+    bool guessed; /* the whole word was guessed at once */
 } gameT;
 
-// The game runs in the C locale, where only a-z and A-Z are letters.
+/* The game runs in the C locale, where only a-z and A-Z are letters. */
 static bool IsLetter(char ch) {
     return isalpha((unsigned char)ch) != 0;
 }
@@ -75,7 +75,7 @@ static bool InWord(const char *word, char letter) {
     return false;
 }
 
-// Each of these returns false for bad input, after one line that says why.
+/* Each of these returns false for bad input, after one line that says why. */
 static bool GuessLetter(gameT *game, char ch) {
     if (!IsLetter(ch)) {
         printf("'%c' is not a letter.\n", ch);
@@ -115,7 +115,7 @@ static bool Guess(gameT *game, const char *guess, size_t length) {
 static bool ReadGuess(char *guess, size_t size, size_t *length) {
     int ch = getchar();
     if (ch == EOF) return false;
-    size_t seen = 0, end = 0;  // characters from the first one that is not white space
+    size_t seen = 0, end = 0; /* characters from the first one that is not white space */
     for (; ch != EOF && ch != '\n'; ch = getchar()) {
         if (seen == 0 && isspace(ch)) continue;
         if (seen < size) guess[seen] = (char)ch;

@@ -11,8 +11,7 @@
 #include "words/lotdraw.h"
 
 int main(int argc, char **argv) {
-    char defaultFile[] = "words.txt";
-    InitDictionary(argc > 1 ? argv[1] : defaultFile);
+    InitDictionary(argc > 1 ? argv[1] : "words.txt");
     printf("Chosen word: %s\n", ChooseRandomWord());
     free_all();
     return 0;
