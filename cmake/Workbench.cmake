@@ -24,8 +24,11 @@ function(wb_add_program name)
   target_link_libraries(${name}_units PUBLIC ${ARG_LIBS})
   add_executable(${name})
   target_link_libraries(${name} PRIVATE ${name}_units)
+  # Linked by the C driver: a program never needs the C++ runtime, and a link that did would
+  # fail here rather than start slower.
   target_link_options(${name} PRIVATE -Wl,--as-needed)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  set_target_properties(${name} PROPERTIES LINKER_LANGUAGE C
+                                           RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
   add_dependencies(programs ${name})
   if(NOT ARG_EXAMPLE AND WORKBENCH_INSTALL)
     install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

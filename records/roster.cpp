@@ -182,5 +182,6 @@ int main(int argc, char *argv[]) {
     int stored = loadRecords(argv[1], count);
     printList(stored);
     printf("The total amount of students is:%d\n", stored);
+    free(list);
     return 0;
 }
