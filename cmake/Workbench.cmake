@@ -100,6 +100,7 @@ function(wb_program_inside program)
   endif()
   string(MAKE_C_IDENTIFIER ${program}_main entry)
   set(archive ${PROJECT_BINARY_DIR}/inside/lib${program}_inside.a)
+  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/inside)
   add_custom_command(
     OUTPUT ${archive}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${archive} ${archive}.objects
@@ -107,7 +108,9 @@ function(wb_program_inside program)
     COMMAND ${CMAKE_OBJCOPY} --redefine-sym main=${entry} ${archive}.objects ${archive}
     DEPENDS $<TARGET_OBJECTS:${program}_units>
     COMMAND_EXPAND_LISTS VERBATIM)
+  # The file-level dependency on the objects orders nothing under every generator; this does.
   add_custom_target(${program}_inside_archive DEPENDS ${archive})
+  add_dependencies(${program}_inside_archive ${program}_units)
   add_library(${program}_inside STATIC IMPORTED GLOBAL)
   get_target_property(libs ${program}_units INTERFACE_LINK_LIBRARIES)
   set_target_properties(${program}_inside PROPERTIES IMPORTED_LOCATION ${archive})
