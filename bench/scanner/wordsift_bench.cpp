@@ -1,7 +1,11 @@
-// One long line scanned from start to end at two sizes: with a single forward pass the time per
-// byte stays the same when the line grows tenfold.
+// The scanner against two plain C tokenisers over the same text: one that hands each token out
+// as a fresh malloc string, as the scanner does, and one that only points into the text, for
+// reference. One long line at two sizes: with a single forward pass the time per byte stays the
+// same when the line grows tenfold.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "scanner/wordsift.h"
@@ -19,7 +23,13 @@ std::string MakeLine(size_t bytes) {
     return line;
 }
 
-void ScanLine(benchmark::State &state, spaceOptionT option) {
+void Count(benchmark::State &state, long tokens) {
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+    state.SetItemsProcessed(state.iterations() * tokens);
+    state.counters["tokens"] = static_cast<double>(tokens);
+}
+
+void Wordsift(benchmark::State &state, spaceOptionT option) {
     const std::string line = MakeLine(static_cast<size_t>(state.range(0)));
     scannerADT scanner = NewScanner();
     SetScannerSpaceOption(scanner, option);
@@ -35,21 +45,90 @@ void ScanLine(benchmark::State &state, spaceOptionT option) {
         }
     }
     FreeScanner(scanner);
-    state.SetBytesProcessed(state.iterations() * state.range(0));
-    state.counters["tokens"] = static_cast<double>(tokens);
-    state.counters["time/byte"] =
-        benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    Count(state, tokens);
 }
 
-void BM_ScanPreserveSpaces(benchmark::State &state) {
-    ScanLine(state, PreserveSpaces);
-}
-void BM_ScanIgnoreSpaces(benchmark::State &state) {
-    ScanLine(state, IgnoreSpaces);
+// The peers: the same character classes, in the C a program would write by hand.
+bool IsWordChar(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-BENCHMARK(BM_ScanPreserveSpaces)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ScanIgnoreSpaces)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+bool IsBlank(unsigned char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Moves *at past the next token and returns its length; 0 at the end of the text.
+size_t NextToken(const char **at, bool skipSpaces, const char **start) {
+    const char *p = *at;
+    if (skipSpaces)
+        while (IsBlank(static_cast<unsigned char>(*p)))
+            p++;
+    *start = p;
+    if (*p == '\0') return 0;
+    if (IsWordChar(static_cast<unsigned char>(*p))) {
+        while (IsWordChar(static_cast<unsigned char>(*p)))
+            p++;
+    } else {
+        p++;
+    }
+    *at = p;
+    return static_cast<size_t>(p - *start);
+}
+
+void CMalloc(benchmark::State &state, spaceOptionT option) {
+    const std::string line = MakeLine(static_cast<size_t>(state.range(0)));
+    long tokens = 0;
+    for (auto _ : state) {
+        const char *at = line.c_str();
+        const char *start;
+        tokens = 0;
+        for (size_t n; (n = NextToken(&at, option == IgnoreSpaces, &start)) > 0; tokens++) {
+            char *token = static_cast<char *>(std::malloc(n + 1));
+            std::memcpy(token, start, n);
+            token[n] = '\0';
+            benchmark::DoNotOptimize(token);
+            std::free(token);
+        }
+    }
+    Count(state, tokens);
+}
+
+void CSpan(benchmark::State &state, spaceOptionT option) {
+    const std::string line = MakeLine(static_cast<size_t>(state.range(0)));
+    long tokens = 0;
+    for (auto _ : state) {
+        const char *at = line.c_str();
+        const char *start;
+        tokens = 0;
+        for (size_t n; (n = NextToken(&at, option == IgnoreSpaces, &start)) > 0; tokens++) {
+            benchmark::DoNotOptimize(start);
+            benchmark::DoNotOptimize(n);
+        }
+    }
+    Count(state, tokens);
+}
+
+const int kRegistered = [] {
+    struct Mode {
+        const char *name;
+        spaceOptionT option;
+    };
+    for (Mode mode :
+         {Mode{"ScanIgnoreSpaces", IgnoreSpaces}, Mode{"ScanPreserveSpaces", PreserveSpaces}}) {
+        struct Subject {
+            const char *name;
+            void (*run)(benchmark::State &, spaceOptionT);
+        };
+        for (Subject subject : {Subject{"wordsift", Wordsift}, Subject{"c_malloc", CMalloc},
+                                Subject{"c_span", CSpan}}) {
+            std::string name = std::string(mode.name) + "/" + subject.name;
+            benchmark::RegisterBenchmark(name.c_str(), subject.run, mode.option)
+                ->Arg(1 << 20)
+                ->Arg(10 << 20)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    return 0;
+}();
 
 }  // namespace
