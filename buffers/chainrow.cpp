@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "buffers/chainrow_internal.h"
+#include "buffers/display_line.h"
 #include "support/genlib.h"
 
 static cellT *NewCell(char ch, cellT *link) {
@@ -63,11 +64,18 @@ void DeleteCharacter(bufferADT buffer) {
     FreeBlock(doomed);
 }
 
+/* One walk serves both lines: the cursor's cell tells how many characters come before it. */
 void DisplayBuffer(bufferADT buffer) {
-    for (cellT *cell = buffer->start->link; cell != nullptr; cell = cell->link)
-        printf(" %c", cell->ch);
-    putchar('\n');
-    for (cellT *cell = buffer->start; cell != buffer->cursor; cell = cell->link)
-        fputs("  ", stdout);
-    puts("^");
+    displayBlockT line;
+    char *at = line.text;
+    int before = 0;
+    int count = 0;
+    for (cellT *cell = buffer->start->link; cell != nullptr; cell = cell->link) {
+        at = PutDisplayCharacter(&line, at, cell->ch);
+        count++;
+        if (cell == buffer->cursor) before = count;
+    }
+    at = EndDisplayText(&line, at);
+    at = PutDisplayGaps(&line, at, before);
+    EndDisplay(&line, at);
 }

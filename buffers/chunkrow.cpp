@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "buffers/chunkrow_internal.h"
+#include "buffers/display_line.h"
 #include "support/genlib.h"
 
 /* An empty block linked in after block (or as the only block when block is null). */
@@ -139,14 +140,15 @@ void DeleteCharacter(bufferADT buffer) {
 }
 
 void DisplayBuffer(bufferADT buffer) {
+    displayBlockT line;
+    char *at = line.text;
     for (blockT *block = buffer->first; block != nullptr; block = block->next)
         for (int i = 0; i < block->count; i++)
-            printf(" %c", block->chars[i]);
-    putchar('\n');
+            at = PutDisplayCharacter(&line, at, block->chars[i]);
+    at = EndDisplayText(&line, at);
+    int before = buffer->cursor->offset;
     for (blockT *block = buffer->first; block != buffer->cursor; block = block->next)
-        for (int i = 0; i < block->offset; i++)
-            fputs("  ", stdout);
-    for (int i = 0; i < buffer->cursor->offset; i++)
-        fputs("  ", stdout);
-    puts("^");
+        before += block->offset;
+    at = PutDisplayGaps(&line, at, before);
+    EndDisplay(&line, at);
 }

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "buffers/buffer.h"
+#include "buffers/display_line.h"
 #include "support/genlib.h"
 
 enum { BufferCapacity = 100 };
@@ -56,10 +57,11 @@ void DeleteCharacter(bufferADT buffer) {
 }
 
 void DisplayBuffer(bufferADT buffer) {
+    displayBlockT line;
+    char *at = line.text;
     for (int i = 0; i < buffer->length; i++)
-        printf(" %c", buffer->text[i]);
-    putchar('\n');
-    for (int i = 0; i < buffer->cursor; i++)
-        fputs("  ", stdout);
-    puts("^");
+        at = PutDisplayCharacter(&line, at, buffer->text[i]);
+    at = EndDisplayText(&line, at);
+    at = PutDisplayGaps(&line, at, buffer->cursor);
+    EndDisplay(&line, at);
 }

@@ -1,6 +1,7 @@
 /* pilerow: the editor buffer as two character stacks that meet at the cursor. */
 #include <cstdio>
 
+#include "buffers/display_line.h"
 #include "buffers/pilerow_internal.h"
 #include "support/genlib.h"
 
@@ -49,12 +50,15 @@ void DeleteCharacter(bufferADT buffer) {
 }
 
 void DisplayBuffer(bufferADT buffer) {
-    for (int i = StackDepth(buffer->before) - 1; i >= 0; i--)
-        printf(" %c", GetStackElement(buffer->before, i));
-    for (int i = 0; i < StackDepth(buffer->after); i++)
-        printf(" %c", GetStackElement(buffer->after, i));
-    putchar('\n');
-    for (int i = 0; i < StackDepth(buffer->before); i++)
-        fputs("  ", stdout);
-    puts("^");
+    displayBlockT line;
+    char *at = line.text;
+    int before = StackDepth(buffer->before);
+    int after = StackDepth(buffer->after);
+    for (int i = before - 1; i >= 0; i--)
+        at = PutDisplayCharacter(&line, at, GetStackElement(buffer->before, i));
+    for (int i = 0; i < after; i++)
+        at = PutDisplayCharacter(&line, at, GetStackElement(buffer->after, i));
+    at = EndDisplayText(&line, at);
+    at = PutDisplayGaps(&line, at, before);
+    EndDisplay(&line, at);
 }
