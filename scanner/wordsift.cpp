@@ -14,32 +14,54 @@ struct scannerCDT {
 /*
  * The classes are spelled out rather than taken from <cctype>, so that a client's locale can
  * never turn a byte 0x80-0xFF into a letter or a space. The NUL is in neither class, which is
- * what stops every scan at the end of the text.
+ * what stops every scan at the end of the text. A table answers in one load per character.
  */
+enum { LetterOrDigit = 1, WhiteSpace = 2 };
+
+static constexpr unsigned char ClassOf(int c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+        return LetterOrDigit;
+    return c == ' ' || (c >= '\t' && c <= '\r') ? WhiteSpace : 0;
+}
+
+#define CLASS4(c) ClassOf(c), ClassOf((c) + 1), ClassOf((c) + 2), ClassOf((c) + 3)
+#define CLASS16(c) CLASS4(c), CLASS4((c) + 4), CLASS4((c) + 8), CLASS4((c) + 12)
+#define CLASS64(c) CLASS16(c), CLASS16((c) + 16), CLASS16((c) + 32), CLASS16((c) + 48)
+static constexpr unsigned char CharacterClass[256] = {CLASS64(0), CLASS64(64), CLASS64(128),
+                                                      CLASS64(192)};
+#undef CLASS64
+#undef CLASS16
+#undef CLASS4
+
 static bool IsLetterOrDigit(char ch) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    return CharacterClass[static_cast<unsigned char>(ch)] == LetterOrDigit;
 }
 
 static bool IsWhiteSpace(char ch) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    return c == ' ' || (c >= '\t' && c <= '\r');
+    return CharacterClass[static_cast<unsigned char>(ch)] == WhiteSpace;
 }
 
 static void RequireText(scannerADT scanner) {
     if (scanner->str == nullptr) Error("SetScannerString has not been called");
 }
 
+/* Both scans move a local index and store it once, at the end. */
 static void SkipSpaces(scannerADT scanner) {
-    while (IsWhiteSpace(scanner->str[scanner->cp]))
-        scanner->cp++;
+    const char *str = scanner->str;
+    int cp = scanner->cp;
+    while (IsWhiteSpace(str[cp]))
+        cp++;
+    scanner->cp = cp;
 }
 
 /* Called on a letter or digit; returns the index of the last character of its run. */
 static int ScanToEndOfIdentifier(scannerADT scanner) {
-    while (IsLetterOrDigit(scanner->str[scanner->cp]))
-        scanner->cp++;
-    return scanner->cp - 1;
+    const char *str = scanner->str;
+    int cp = scanner->cp;
+    while (IsLetterOrDigit(str[cp]))
+        cp++;
+    scanner->cp = cp;
+    return cp - 1;
 }
 
 scannerADT NewScanner(void) {

@@ -8,6 +8,9 @@ static void RequireText(const char *s, const char *message) {
     if (s == nullptr) Error(message);
 }
 
+/* Up to this length a piece is copied by a loop rather than a call to memcpy. */
+enum { ShortPiece = 16 };
+
 /* A new block holding the n characters at s and a NUL. */
 static string NewString(const char *s, size_t n) {
     string copy = static_cast<string>(GetBlock(n + 1));
@@ -43,7 +46,17 @@ string SubString(const char *s, int p1, int p2) {
     RequireText(s, "SubString: null string");
     if (p1 < 0) p1 = 0;
     if (p1 > p2) return NewString(s, 0);
-    /* Only the wanted piece is measured, so the cost is the piece's length, not the text's. */
+    /* Only the wanted piece is measured, so the cost is the piece's length, not the text's.
+     * Pieces are mostly a few characters long, where a plain loop beats a call to strnlen. */
     size_t wanted = static_cast<size_t>(p2) - static_cast<size_t>(p1) + 1;
-    return NewString(s + p1, strnlen(s + p1, wanted));
+    const char *piece = s + p1;
+    size_t n = 0;
+    while (n < wanted && piece[n] != '\0')
+        n++;
+    if (n > ShortPiece) return NewString(piece, n);
+    string copy = static_cast<string>(GetBlock(n + 1));
+    for (size_t i = 0; i < n; i++)
+        copy[i] = piece[i];
+    copy[n] = '\0';
+    return copy;
 }
