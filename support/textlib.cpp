@@ -8,7 +8,7 @@ static void RequireText(const char *s, const char *message) {
     if (s == nullptr) Error(message);
 }
 
-/* Up to this length a piece is copied by a loop rather than a call to memcpy. */
+/* Up to this length a piece is copied by a plain loop rather than strnlen and memcpy. */
 enum { ShortPiece = 16 };
 
 /* A new block holding the n characters at s and a NUL. */
@@ -46,17 +46,16 @@ string SubString(const char *s, int p1, int p2) {
     RequireText(s, "SubString: null string");
     if (p1 < 0) p1 = 0;
     if (p1 > p2) return NewString(s, 0);
-    /* Only the wanted piece is measured, so the cost is the piece's length, not the text's.
-     * Pieces are mostly a few characters long, where a plain loop beats a call to strnlen. */
+    /* Only the wanted piece is read, so the cost is the piece's length, not the text's. */
     size_t wanted = static_cast<size_t>(p2) - static_cast<size_t>(p1) + 1;
     const char *piece = s + p1;
+    if (wanted > ShortPiece) return NewString(piece, strnlen(piece, wanted));
+    /* A short piece, the usual case, is measured and copied in one pass; its block may have a
+     * few bytes to spare when the text ends inside the range. */
+    string copy = static_cast<string>(GetBlock(wanted + 1));
     size_t n = 0;
-    while (n < wanted && piece[n] != '\0')
-        n++;
-    if (n > ShortPiece) return NewString(piece, n);
-    string copy = static_cast<string>(GetBlock(n + 1));
-    for (size_t i = 0; i < n; i++)
-        copy[i] = piece[i];
+    for (; n < wanted && piece[n] != '\0'; n++)
+        copy[n] = piece[n];
     copy[n] = '\0';
     return copy;
 }
