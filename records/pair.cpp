@@ -10,13 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "support/numread.h"
-
-struct pair {
-    int32_t first;
-    int32_t second;
-    int32_t third;
-};
+#include "records/pair_read.h"
 
 /* Two's-complement arithmetic modulo 2^32, done on unsigned values so it never overflows. */
 static int32_t wrappedSum(int32_t a, int32_t b) {
@@ -54,22 +48,6 @@ static pair multi2(pair p1) {
 static pair raise(pair p1) {
     pair temp = {truncatedPower(p1.first, p1.third), truncatedPower(p1.second, p1.third), 0};
     return temp;
-}
-
-/* Reads a decimal integer as "%d" does, white space first; a number beyond the int range
- * saturates. Returns false, with the value untouched, when no integer comes next. */
-static bool readInt(int32_t *value) {
-    int ch;
-    do {
-        ch = getchar();
-    } while (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r');
-    if (ch != EOF) ungetc(ch, stdin);
-    return ScanInt(stdin, value);
-}
-
-/* Once one read fails the rest fail too, as with the formatted reads; unread fields stay 0. */
-static void readPair(pair *p) {
-    if (readInt(&p->first)) readInt(&p->second);
 }
 
 int main(void) {
