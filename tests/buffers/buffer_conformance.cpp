@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "alloc_sweep.h"
 #include "buffers/buffer.h"
 #include "capture_stdout.h"
 #include "edit_script.h"
@@ -176,6 +177,22 @@ TEST_F(BufferTest, RandomOperationsMatchModel) {
             ASSERT_EQ(Shown(), model.Shown()) << "step " << step;
         }
     }
+}
+
+// Every allocation of a new buffer and of typing into it, made to fail in turn, ends the program
+// through GetBlock. The typing stays within gridrow's capacity and runs long enough for every
+// other module to grow its storage more than once.
+TEST(BufferAllocationTest, EveryFailureEndsThroughGetBlock) {
+    faults::SweepResult sweep = faults::SweepAllocations(
+        [] {
+            bufferADT buffer = NewBuffer();
+            for (char step : std::string(40, 'a') + "[" + std::string(40, 'b') + "<<#")
+                wb::EditStep(buffer, step);
+            FreeBuffer(buffer);
+        },
+        "Out of memory\n");
+    EXPECT_EQ(sweep.failure, "");
+    EXPECT_GT(sweep.allocations, 0);
 }
 
 }  // namespace
