@@ -10,13 +10,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "records/pair.h"
 #include "support/numread.h"
-
-struct pair {
-    int32_t first;
-    int32_t second;
-    int32_t third;
-};
 
 /* Two's-complement arithmetic modulo 2^32, done on unsigned values so it never overflows. */
 static int32_t wrappedSum(int32_t a, int32_t b) {
@@ -56,9 +51,7 @@ static pair raise(pair p1) {
     return temp;
 }
 
-/* Reads a decimal integer as "%d" does, white space first; a number beyond the int range
- * saturates. Returns false, with the value untouched, when no integer comes next. */
-static bool readInt(int32_t *value) {
+bool readInt(int32_t *value) {
     int ch;
     do {
         ch = getchar();
@@ -67,8 +60,7 @@ static bool readInt(int32_t *value) {
     return ScanInt(stdin, value);
 }
 
-/* Once one read fails the rest fail too, as with the formatted reads; unread fields stay 0. */
-static void readPair(pair *p) {
+void readPair(pair *p) {
     if (readInt(&p->first)) readInt(&p->second);
 }
 

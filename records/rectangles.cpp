@@ -14,30 +14,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "records/rectangles_read.h"
+
 enum { RandomRects = 50, RandomSpan = 20 };
-
-typedef struct Rect {
-    double x;
-    double y;
-    char color;
-    double w;
-    double h;
-} RectT;
-
-/* Edges are exclusive: rectangles that only share an edge or a corner do not overlap. */
-static int chk_overlap(const RectT *r1, const RectT *r2) {
-    if (!(r1->x + r1->w > r2->x)) return 0;
-    if (!(r1->y + r1->h > r2->y)) return 0;
-    if (!(r2->x + r2->w > r1->x)) return 0;
-    if (!(r2->y + r2->h > r1->y)) return 0;
-    return 1;
-}
-
-/* An answer that does not parse, or is missing, leaves the field as it was (0). */
-static bool ask(const char *prompt, double *field) {
-    puts(prompt);
-    return scanf("%lf", field) == 1;
-}
 
 static double randomCoordinate(void) {
     return static_cast<double>(rand() % RandomSpan);
@@ -53,14 +32,7 @@ int main(int nargs, char *argv[]) {
     int counta = 0;
     int countb = 0;
 
-    ask("Please enter a x coordinate for A:", &a.x);
-    ask("Please enter a y coordinate for A:", &a.y);
-    ask("Please enter a Width coordinate for A:", &a.w);
-    ask("Please enter a Height coordinate for A:", &a.h);
-    ask("Please enter a x coordinate for B:", &b.x);
-    ask("Please enter a y coordinate for B:", &b.y);
-    ask("Please enter a width coordinate for B:", &b.w);
-    ask("Please enter a Height coordinate for B:", &b.h);
+    askRectangles(&a, &b);
 
     printf("\na[x]=%lf\n", a.x);
     printf("\na[y]=%lf\n", a.y);

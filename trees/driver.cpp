@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "support/bst.h"
-#include "support/numread.h"
+#include "trees/driver_read.h"
 
 static void HelpCommand(void) {
     puts("Use the following commands to edit the buffer:");
@@ -108,26 +108,6 @@ static void ExecuteCommand(treeT *t, char command, int key) {
     }
 }
 
-static int SkipWhiteSpace(void) {
-    int ch;
-    do
-        ch = getchar();
-    while (ch != EOF && isspace(ch));
-    return ch;
-}
-
-/*
- * Reads an optionally signed decimal number after any white space, line ends included, so a
- * line holding only a letter waits for the number on the next line. A number beyond the int
- * range is clamped to its nearest end. When no digit follows, *key is left alone and the
- * character met stays in the input, to be read as the next command.
- */
-static void ReadKey(int *key) {
-    int ch = SkipWhiteSpace();
-    if (ch != EOF) ungetc(ch, stdin);
-    ScanInt(stdin, key);
-}
-
 int main(void) {
     treeT t = nullptr;
     char command = '\0';
@@ -140,14 +120,10 @@ int main(void) {
     for (;;) {
         putchar('*');
         fflush(stdout);
-        /* One read per line: the first non-blank character is the command, then its number. */
-        int ch = SkipWhiteSpace();
-        if (ch == EOF) {
+        if (!ReadCommand(&command, &key)) {
             putchar('\n');
             exit(EXIT_SUCCESS); /* ends like Q, with the tree still held by this frame */
         }
-        command = static_cast<char>(ch);
-        ReadKey(&key);
         ExecuteCommand(&t, command, key);
         printf("\nCOMMAND = %c, KEY=%d\n", command, key);
         command = '\0';

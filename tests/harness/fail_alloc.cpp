@@ -4,6 +4,7 @@
 
 extern "C" void *__real_malloc(size_t size);
 extern "C" void *__real_realloc(void *ptr, size_t size);
+extern "C" void *__real_calloc(size_t count, size_t size);
 
 namespace {
 
@@ -26,6 +27,10 @@ void Disarm() {
     countdown = 0;
 }
 
+bool Pending() {
+    return countdown > 0;
+}
+
 }  // namespace faults
 
 extern "C" void *__wrap_malloc(size_t size) {
@@ -34,4 +39,8 @@ extern "C" void *__wrap_malloc(size_t size) {
 
 extern "C" void *__wrap_realloc(void *ptr, size_t size) {
     return FailsNow() ? nullptr : __real_realloc(ptr, size);
+}
+
+extern "C" void *__wrap_calloc(size_t count, size_t size) {
+    return FailsNow() ? nullptr : __real_calloc(count, size);
 }

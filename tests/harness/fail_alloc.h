@@ -1,4 +1,4 @@
-// Makes one allocation fail on demand, for code linked with -Wl,--wrap=malloc,--wrap=realloc.
+// Makes one allocation fail on demand, for code linked with -Wl,--wrap for malloc, realloc, calloc.
 // Only calls from statically linked objects (the unit under test) are redirected; the C and C++
 // runtimes keep their own allocator, so printing and gtest are not disturbed.
 #pragma once
@@ -10,5 +10,8 @@ void FailAllocation(int n);
 
 // Calls after this succeed again.
 void Disarm();
+
+// True while the failure set by FailAllocation has not happened yet.
+bool Pending();
 
 }  // namespace faults
