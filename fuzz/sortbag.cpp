@@ -14,8 +14,10 @@ typedef std::multiset<int> Bag;
 
 std::string Shown(const Bag &bag) {
     std::string text = "{";
-    for (int value : bag)
-        text += (text.size() > 1 ? "," : "") + std::to_string(value);
+    for (int value : bag) {
+        if (text.size() > 1) text += ',';
+        text += std::to_string(value);
+    }
     return text + "}";
 }
 
