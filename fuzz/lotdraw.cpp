@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         }
     }
     InitDictionary(path.c_str());
+    remove(path.c_str());  // the dictionary holds its own copies
     if (!words.empty() && words.count(ChooseRandomWord()) == 0) abort();
     free_all();
     return 0;
