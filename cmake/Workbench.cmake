@@ -15,7 +15,7 @@ endfunction()
 # wb_add_program(<name> SOURCES <files> [LIBS <targets>] [EXAMPLE])
 # A console program built into <build>/bin, where the tour and the golden tests find it. Its units
 # form the object library <name>_units, which tests and fuzz targets link to reach its inside
-# (see wb_program_inside in tests/). An EXAMPLE is a bundled client of a library module: built and
+# (wb_program_inside below). An EXAMPLE is a bundled client of a library module: built and
 # toured like a program, never installed.
 function(wb_add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "EXAMPLE" "" "SOURCES;LIBS")
