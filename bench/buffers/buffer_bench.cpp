@@ -136,38 +136,32 @@ void TypeInMiddle(benchmark::State &state) {
 
 // A million steps over the text in passes, each pass starting with a jump to the start: the
 // jump costs at most what the pass does, so it leaves the cost per step in the same class.
-template <class B>
-void StepForward(benchmark::State &state) {
-    const long length = state.range(0);
-    B buffer;
-    Fill(buffer, length);
-    for (auto _ : state) {
-        for (long left = kSteps; left > 0; left -= length) {
-            buffer.ToStart();
-            for (long i = std::min(left, length); i > 0; i--)
-                buffer.Forward();
-        }
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * kSteps);
-    state.SetComplexityN(length);
-}
-
-template <class B>
-void StepBackward(benchmark::State &state, long steps) {
+// steps single steps a pass, each pass from the end the steps lead away from.
+template <class B, bool Forward>
+void Steps(benchmark::State &state, long steps) {
     const long length = state.range(0);
     B buffer;
     Fill(buffer, length);
     for (auto _ : state) {
         for (long left = steps; left > 0; left -= length) {
-            buffer.ToEnd();
+            Forward ? buffer.ToStart() : buffer.ToEnd();
             for (long i = std::min(left, length); i > 0; i--)
-                buffer.Backward();
+                Forward ? buffer.Forward() : buffer.Backward();
         }
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * steps);
     state.SetComplexityN(length);
+}
+
+template <class B>
+void StepForward(benchmark::State &state) {
+    Steps<B, true>(state, kSteps);
+}
+
+template <class B>
+void StepBackward(benchmark::State &state, long steps) {
+    Steps<B, false>(state, steps);
 }
 
 template <class B>
