@@ -12,11 +12,30 @@ function(wb_product_options target)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
 
+# The programs install into libexec/workbench, behind the one command in bin/, and find what
+# ships with them (the game's word list in share/workbench) relative to their own executable.
+# The build tree mirrors that layout, so the same relative paths serve both:
+#   WB_BIN_TO_PROGRAMS   bin/ to the program directory ("../libexec/workbench")
+#   WB_PROGRAMS_TO_DATA  the program directory to the data directory ("../../share/workbench")
+# and WB_BUILD_PROGRAM_DIR, WB_BUILD_DATA_DIR are those directories in the build tree.
+set(WB_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/workbench)
+set(WB_DATA_DIR ${CMAKE_INSTALL_DATADIR}/workbench)
+file(RELATIVE_PATH WB_BIN_TO_PROGRAMS ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_LIBEXECDIR}/workbench)
+file(RELATIVE_PATH WB_PROGRAMS_TO_DATA ${CMAKE_INSTALL_FULL_LIBEXECDIR}/workbench
+     ${CMAKE_INSTALL_FULL_DATADIR}/workbench)
+cmake_path(ABSOLUTE_PATH WB_BIN_TO_PROGRAMS BASE_DIRECTORY ${PROJECT_BINARY_DIR}/bin NORMALIZE
+           OUTPUT_VARIABLE WB_BUILD_PROGRAM_DIR)
+cmake_path(ABSOLUTE_PATH WB_PROGRAMS_TO_DATA BASE_DIRECTORY ${WB_BUILD_PROGRAM_DIR} NORMALIZE
+           OUTPUT_VARIABLE WB_BUILD_DATA_DIR)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+
 # wb_add_program(<name> SOURCES <files> [LIBS <targets>] [EXAMPLE])
-# A console program built into <build>/bin, where the tour and the golden tests find it. Its units
-# form the object library <name>_units, which tests and fuzz targets link to reach its inside
-# (wb_program_inside below). An EXAMPLE is a bundled client of a library module: built and
-# toured like a program, never installed.
+# A console program, reachable as <build>/bin/<name>, where the tour and the golden tests run it.
+# It is built into the program directory and installed there (bin/<name> is a link to it), and
+# the workbench command lists it. Its units form the object library <name>_units, which tests
+# and fuzz targets link to reach its inside (wb_program_inside below). An EXAMPLE is a bundled
+# client of a library module: built into bin/ and toured like a program, never installed.
 function(wb_add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "EXAMPLE" "" "SOURCES;LIBS")
   add_library(${name}_units OBJECT ${ARG_SOURCES})
@@ -30,8 +49,16 @@ function(wb_add_program name)
   set_target_properties(${name} PROPERTIES LINKER_LANGUAGE C
                                            RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
   add_dependencies(programs ${name})
-  if(NOT ARG_EXAMPLE AND WORKBENCH_INSTALL)
-    install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(ARG_EXAMPLE)
+    return()
+  endif()
+  set_property(GLOBAL APPEND PROPERTY WB_PROGRAMS ${name})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${WB_BUILD_PROGRAM_DIR})
+  add_custom_command(TARGET ${name} POST_BUILD
+                     COMMAND ${CMAKE_COMMAND} -E create_symlink ${WB_BIN_TO_PROGRAMS}/${name}
+                             ${PROJECT_BINARY_DIR}/bin/${name} VERBATIM)
+  if(WORKBENCH_INSTALL)
+    install(TARGETS ${name} RUNTIME DESTINATION ${WB_PROGRAM_DIR})
   endif()
 endfunction()
 
@@ -57,9 +84,13 @@ function(wb_add_library name)
   endif()
   install(TARGETS ${name} EXPORT workbenchTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
           FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-  # The archives are static, so their dependencies go in Requires, not Requires.private: a plain
-  # pkg-config --libs then lists every archive a client must link.
+  # A package file finds the prefix from its own place, so that a moved or unpacked tree (or one
+  # under PKG_CONFIG_SYSROOT_DIR) works. The archives are static, so their dependencies go in
+  # Requires, not Requires.private: a plain pkg-config --libs then lists every archive a client
+  # must link.
   set(WB_PC_NAME ${name})
+  file(RELATIVE_PATH WB_PC_TO_PREFIX ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
+  string(REGEX REPLACE "/$" "" WB_PC_TO_PREFIX ${WB_PC_TO_PREFIX})
   list(JOIN ARG_DEPS " " WB_PC_REQUIRES)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/library.pc.in
                  ${PROJECT_BINARY_DIR}/pkgconfig/${name}.pc @ONLY)
@@ -72,7 +103,8 @@ endfunction()
 function(wb_finish)
   get_property(WB_MODULES GLOBAL PROPERTY WB_MODULES)
   set(lines "")
-  foreach(list WB_SUBSYSTEMS WB_BUFFER_MODULES WB_MODULES)
+  get_property(WB_PROGRAMS GLOBAL PROPERTY WB_PROGRAMS)
+  foreach(list WB_SUBSYSTEMS WB_BUFFER_MODULES WB_MODULES WB_PROGRAMS)
     list(JOIN ${list} " " words)
     string(APPEND lines "${list}=\"${words}\"\n")
   endforeach()
@@ -118,4 +150,34 @@ function(wb_program_inside program)
     set_target_properties(${program}_inside PROPERTIES INTERFACE_LINK_LIBRARIES "${libs}")
   endif()
   add_dependencies(${program}_inside ${program}_inside_archive)
+endfunction()
+
+# wb_man_name(<page> <names var> <summary var>): the NAME line of a manual page,
+# "name, name \- summary", as the list of names it documents and its summary in plain text.
+function(wb_man_name page names_var summary_var)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${page})
+  file(STRINGS ${page} lines)
+  list(FIND lines ".SH NAME" at)
+  math(EXPR at "${at} + 1")
+  list(GET lines ${at} line)
+  string(REPLACE "\\-" "-" line "${line}")
+  string(FIND "${line}" " - " dash)
+  string(SUBSTRING "${line}" 0 ${dash} names)
+  math(EXPR dash "${dash} + 3")
+  string(SUBSTRING "${line}" ${dash} -1 summary)
+  string(REPLACE ", " ";" names "${names}")
+  set(${names_var} ${names} PARENT_SCOPE)
+  set(${summary_var} "${summary}" PARENT_SCOPE)
+endfunction()
+
+# wb_install_gzipped(<file> <destination>): installs <file>.gz, compressed with gzip -9n as
+# Debian asks of manual pages and changelogs (best compression, no name or time stamp inside).
+function(wb_install_gzipped file destination)
+  find_program(GZIP gzip REQUIRED)
+  cmake_path(GET file FILENAME name)
+  set(copy ${PROJECT_BINARY_DIR}/gzipped/${destination}/${name})
+  add_custom_command(OUTPUT ${copy}.gz COMMAND ${CMAKE_COMMAND} -E copy ${file} ${copy}
+                     COMMAND ${GZIP} -9nf ${copy} DEPENDS ${file} VERBATIM)
+  add_custom_target(gzip_${name} ALL DEPENDS ${copy}.gz)
+  install(FILES ${copy}.gz DESTINATION ${destination})
 endfunction()

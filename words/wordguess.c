@@ -1,7 +1,7 @@
 /*
  * wordguess: a word-guessing game over the lotdraw dictionary.
  *
- *   wordguess [word file]   (default: the bundled list, words/samples/wordguess.txt)
+ *   wordguess [word file]   (default: the bundled list, share/workbench/wordguess.txt)
  *
  * Draws one word and shows it as blanks, one '_' per letter; other characters (an apostrophe, a
  * hyphen) are shown from the start. Each input line is one guess, without the white space at
@@ -9,12 +9,18 @@
  * A letter not in the word or a wrong word costs one of six misses; bad input costs nothing. The
  * game ends with a win or a loss line showing the word; the end of input is a loss.
  */
+/* PATH_MAX is POSIX. */
+#define _POSIX_C_SOURCE 200809L
+
 #include <ctype.h>
+#include <errno.h>
+#include <limits.h>
 #include <stdbool.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
+#include "support/selfpath.h"
 #include "words/lotdraw.h"
 
 enum { MaxMisses = 6, Letters = 26 };
@@ -127,8 +133,32 @@ static bool ReadGuess(char *guess, size_t size, size_t *length) {
     return true;
 }
 
+/*
+ * Loads the bundled list, found relative to this executable (WORDGUESS_LIST), so that an
+ * installed, unpacked or moved tree plays as the build tree does. Returns false, having said
+ * which path it tried, when the list is not there.
+ */
+static bool LoadBundledList(void) {
+    char path[PATH_MAX];
+    if (!SelfRelativePath(WORDGUESS_LIST, path, sizeof path)) {
+        fputs("wordguess: cannot find the word list beside the program\n", stderr);
+        return false;
+    }
+    FILE *list = fopen(path, "r");
+    if (list == NULL) {
+        fprintf(stderr, "wordguess: cannot open the word list %s: %s\n", path, strerror(errno));
+        return false;
+    }
+    fclose(list);
+    InitDictionary(path);
+    return true;
+}
+
 int main(int argc, char **argv) {
-    InitDictionary(argc > 1 ? argv[1] : WORDGUESS_LIST);
+    if (argc > 1)
+        InitDictionary(argv[1]);
+    else if (!LoadBundledList())
+        return 1;
     gameT game = {.word = ChooseRandomWord(), .missesLeft = MaxMisses};
     game.length = strlen(game.word);
     char *guess = malloc(game.length + 1);

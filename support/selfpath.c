@@ -1,0 +1,35 @@
+/*
+ * selfpath.c: paths relative to the running executable.
+ */
+/* readlink and PATH_MAX are POSIX. */
+#define _POSIX_C_SOURCE 200809L
+
+#include "support/selfpath.h"
+
+#include <limits.h>
+#include <stdio.h>
+#include <string.h>
+#include <unistd.h>
+
+/* Drops the last component of an absolute directory; "" stands for the root, its own parent. */
+static void Climb(char *dir) {
+    char *slash = strrchr(dir, '/');
+    if (slash != NULL) *slash = '\0';
+}
+
+bool SelfRelativePath(const char *relative, char *path, size_t size) {
+    char dir[PATH_MAX];
+    ssize_t length = readlink("/proc/self/exe", dir, sizeof dir);
+    if (size > 0) path[0] = '\0';
+    if (length <= 0 || (size_t)length >= sizeof dir) return false;
+    dir[length] = '\0';
+    Climb(dir); /* the link is absolute: this leaves the executable's directory */
+    for (; strncmp(relative, "../", 3) == 0; relative += 3)
+        Climb(dir);
+    int written = snprintf(path, size, "%s/%s", dir, relative);
+    if (written < 0 || (size_t)written >= size) {
+        if (size > 0) path[0] = '\0';
+        return false;
+    }
+    return true;
+}
