@@ -49,4 +49,10 @@ pc=$(find "$root/usr/lib" -name chunkrow.pc -printf '%h')
 read -r -a flags <<<"$(PKG_CONFIG_SYSROOT_DIR=$root PKG_CONFIG_LIBDIR=$pc pkg-config --cflags --libs chunkrow)"
 cc -std=c11 -Wall -Wextra -Werror "$source/tests/install/consumer/buffer_client.c" "${flags[@]}" -o client
 diff -u "$source/tests/install/consumer/buffer_expected.txt" <(./client) || fail "buffer client"
+# A program that cannot be started is reported as a shell reports it.
+rm "$root/usr/libexec/workbench/quiz"
+diff <("$root/usr/bin/workbench" quiz 2>&1; echo "status $?") - <<EOF || fail "workbench quiz, removed"
+workbench: cannot run $root/usr/libexec/workbench/quiz: No such file or directory
+status 127
+EOF
 echo "the unpacked package runs its programs, plays, shows its pages and links its C client"
