@@ -1,6 +1,6 @@
 /*
- * chainrow_internal.h: the records behind chainrow's handle, shared by the module and its own
- * tests only. Not installed.
+ * chainrow_internal.h: the records behind chainrow's handle, shared by the module, its own
+ * tests and bufdemo's drawing of it only. Not installed.
  */
 #ifndef WORKBENCH_BUFFERS_CHAINROW_INTERNAL_H
 #define WORKBENCH_BUFFERS_CHAINROW_INTERNAL_H

@@ -1,6 +1,6 @@
 /*
- * chunkrow_internal.h: the records behind chunkrow's handle, shared by the module and its own
- * tests only. Not installed.
+ * chunkrow_internal.h: the records behind chunkrow's handle, shared by the module, its own
+ * tests and bufdemo's drawing of it only. Not installed.
  *
  * Invariants every operation keeps: there is at least one block; only the first block may be
  * empty, and only while the text is empty; blocks before the cursor block have offset == count,

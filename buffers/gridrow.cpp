@@ -1,17 +1,9 @@
 /* gridrow: the editor buffer as a fixed array of characters. */
 #include <cstdio>
 
-#include "buffers/buffer.h"
 #include "buffers/display_line.h"
+#include "buffers/gridrow_internal.h"
 #include "support/genlib.h"
-
-enum { BufferCapacity = 100 };
-
-struct bufferCDT {
-    char text[BufferCapacity];
-    int length;
-    int cursor;
-};
 
 bufferADT NewBuffer(void) {
     bufferADT buffer = static_cast<bufferADT>(GetBlock(sizeof(bufferCDT)));

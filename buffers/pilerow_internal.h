@@ -1,6 +1,6 @@
 /*
- * pilerow_internal.h: the record behind pilerow's handle, shared by the module and its own
- * tests only. Not installed.
+ * pilerow_internal.h: the record behind pilerow's handle, shared by the module, its own
+ * tests and bufdemo's drawing of it only. Not installed.
  */
 #ifndef WORKBENCH_BUFFERS_PILEROW_INTERNAL_H
 #define WORKBENCH_BUFFERS_PILEROW_INTERNAL_H

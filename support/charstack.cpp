@@ -1,16 +1,10 @@
 /* charstack: a character stack kept in one array that doubles when it fills. */
-#include "support/charstack.h"
-
 #include <climits>
 #include <cstring>
 
-enum { InitialCapacity = 16 };
+#include "support/charstack_internal.h"
 
-struct stackCDT {
-    stackElementT *elements; /* bottom at index 0, top at depth - 1 */
-    int depth;
-    int capacity;
-};
+enum { InitialCapacity = 16 };
 
 stackADT NewStack(void) {
     stackADT stack = static_cast<stackADT>(GetBlock(sizeof(stackCDT)));

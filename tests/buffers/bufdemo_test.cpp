@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "run_program.h"
 
@@ -21,14 +22,31 @@ std::string ReadFile(const std::string &path) {
 TEST(BufdemoTest, EveryModuleEditsTheSamples) {
     std::istringstream modules(BUFFER_MODULES);
     for (std::string module; modules >> module;) {
-        for (const std::string sample : {"edit", "ends"}) {
-            std::string expected = sample + (module == "chunkrow" ? "-chunkrow" : "");
+        for (const std::string sample : {"edit", "ends", "inside"}) {
+            // inside.txt runs with -i, which draws each module's own records after each display.
+            bool inside = sample == "inside";
+            std::string expected = sample + (module == "chunkrow" || inside ? "-" + module : "");
             wb::RunResult run = wb::RunProgram(
-                "bufdemo-" + module, {.input = ReadFile("buffers/samples/" + sample + ".txt")});
+                "bufdemo-" + module,
+                {.args = inside ? std::vector<std::string>{"-i"} : std::vector<std::string>{},
+                 .input = ReadFile("buffers/samples/" + sample + ".txt")});
             EXPECT_EQ(run, (wb::RunResult{ReadFile("tests/buffers/expected/" + expected + ".txt"),
                                           "", 0}))
                 << module << " on " << sample;
         }
+    }
+}
+
+TEST(BufdemoTest, AnyOtherArgumentIsAUsageError) {
+    const std::vector<std::vector<std::string>> bad_args = {{"-x"}, {"-i", "-i"}};
+    for (const std::vector<std::string> &args : bad_args) {
+        EXPECT_EQ(
+            wb::RunProgram("bufdemo-pilerow", {.args = args, .input = "Ia\n"}),
+            (wb::RunResult{"",
+                           "usage: bufdemo-pilerow [-i] < commands\n"
+                           "  -i  after each display, also draw the records behind the buffer\n",
+                           2}))
+            << args.size() << " arguments from " << args[0];
     }
 }
 
