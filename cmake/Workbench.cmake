@@ -54,9 +54,7 @@ function(wb_add_program name)
   endif()
   set_property(GLOBAL APPEND PROPERTY WB_PROGRAMS ${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${WB_BUILD_PROGRAM_DIR})
-  add_custom_command(TARGET ${name} POST_BUILD
-                     COMMAND ${CMAKE_COMMAND} -E create_symlink ${WB_BIN_TO_PROGRAMS}/${name}
-                             ${PROJECT_BINARY_DIR}/bin/${name} VERBATIM)
+  file(CREATE_LINK ${WB_BIN_TO_PROGRAMS}/${name} ${PROJECT_BINARY_DIR}/bin/${name} SYMBOLIC)
   if(WORKBENCH_INSTALL)
     install(TARGETS ${name} RUNTIME DESTINATION ${WB_PROGRAM_DIR})
   endif()
