@@ -102,6 +102,10 @@ TEST(WordguessTest, PlaysToAWinOrALoss) {
          intro +
              "Word: _ _ ' _  Misses left: 6  Tried: -\nWord: _ _ ' s  Misses left: 6  Tried: s\n"
              "You lose: the word was it's.\n"},
+        {"a one-character word", "a", "ab\na\n",
+         intro + "Word: _  Misses left: 6  Tried: -\n"
+                 "The word has 1 character: guess one letter or all of them.\n"
+                 "You win: the word is a.\n"},
         {"no letters to guess", "42", "",
          intro + "Word: 4 2  Misses left: 6  Tried: -\n"
                  "You win: the word is 42.\n"},
