@@ -91,4 +91,13 @@ struct EditModel {
     std::string Shown() const { return Display(text, cursor); }
 };
 
+// One step on a module's buffer and on the model alike, the loop of the random test and of the
+// fuzz target: returns what the module must print for it. A step that would overfill a module
+// with a capacity is skipped.
+inline std::string EditBoth(bufferADT buffer, EditModel &model, char step) {
+    if (model.Overflows(step)) return "";
+    EditStep(buffer, step);
+    return model.Step(step);
+}
+
 }  // namespace wb

@@ -7,12 +7,12 @@
 #include <climits>
 #include <functional>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "capture_stdout.h"
 #include "soak.h"
+#include "tests/support/tree_model.h"
 
 namespace {
 
@@ -146,30 +146,14 @@ TEST(BstTest, RootWithOneChildOrNoneIsReplaced) {
 TEST(BstTest, RandomRunMatchesASetModel) {
     std::mt19937 gen(6);
     std::uniform_int_distribution<int> keyOf(-40, 40);
-    std::set<int> model;
-    treeT t = nullptr;
+    wb::TreeModel model;
     const int kSteps = wb::Steps(2000);
     for (int step = 0; step < kSteps; step++) {
         int key = keyOf(gen);
-        if (gen() % 3 == 0) {
-            DeleteNode(&t, key);
-            model.erase(key);
-        } else {
-            InsertNode(&t, key);
-            model.insert(key);
-        }
-        std::string expected;
-        int sum = 0;
-        for (int k : model) {
-            if (!expected.empty()) expected += ' ';
-            expected += std::to_string(k);
-            sum += k;
-        }
-        ASSERT_EQ(Out([&] { ListInOrder(t); }), expected) << "step " << step;
-        ASSERT_EQ(Out([&] { Count(t); }), std::to_string(model.size()));
-        ASSERT_EQ(add(t), sum);
+        model.Step(gen() % 3 == 0 ? wb::kTreeDelete : wb::kTreeInsert, key);
+        ASSERT_EQ(model.Mismatch(), "") << "step " << step;
     }
-    Destroy(&t, std::vector<int>(model.begin(), model.end()));
+    EXPECT_TRUE(model.Clear());
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST(TreeTest, OneStepPrintsItsRowAndMovesOn) {
 TEST(TreeDeathTest, NodeThatCannotBeAllocatedEndsTheProgram) {
     EXPECT_EXIT(
         {
-            faults::FailAllocation(1);
+            wb::FailAllocation(1);
             node *t = nullptr;
             InsertNode(&t, 1);
         },

@@ -2,23 +2,23 @@
 
 #include <cstdlib>
 
-namespace chance {
+namespace wb {
 
 std::time_t clockSeconds = 0;
 int nextDraw = 0;
 std::vector<unsigned> seeds;
 
-}  // namespace chance
+}  // namespace wb
 
 extern "C" std::time_t time(std::time_t *out) noexcept {
-    if (out != nullptr) *out = chance::clockSeconds;
-    return chance::clockSeconds;
+    if (out != nullptr) *out = wb::clockSeconds;
+    return wb::clockSeconds;
 }
 
 extern "C" void srand(unsigned seed) noexcept {
-    chance::seeds.push_back(seed);
+    wb::seeds.push_back(seed);
 }
 
 extern "C" int rand(void) noexcept {
-    return chance::nextDraw;
+    return wb::nextDraw;
 }

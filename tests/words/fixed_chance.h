@@ -5,10 +5,10 @@
 #include <ctime>
 #include <vector>
 
-namespace chance {
+namespace wb {
 
 extern std::time_t clockSeconds;     // what time() returns
 extern int nextDraw;                 // what every rand() returns
 extern std::vector<unsigned> seeds;  // every value given to srand, in order
 
-}  // namespace chance
+}  // namespace wb

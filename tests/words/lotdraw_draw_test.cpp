@@ -14,12 +14,12 @@
 namespace {
 
 void Load(const std::string &contents) {
-    std::string path = wordtest::WriteWordFile(contents);
+    std::string path = wb::WriteWordFile(contents);
     InitDictionary(path.data());
 }
 
 std::string Draw(int value) {
-    chance::nextDraw = value;
+    wb::nextDraw = value;
     return ChooseRandomWord();
 }
 
@@ -36,7 +36,7 @@ void ExpectWords(const std::vector<std::string> &expected) {
 std::vector<std::string> Numbered(int count) {
     std::vector<std::string> words;
     for (int i = 0; i < count; i++)
-        words.push_back(wordtest::NumberedWord(i));
+        words.push_back(wb::NumberedWord(i));
     return words;
 }
 
@@ -72,7 +72,7 @@ TEST(LotdrawDrawTest, LoadsEveryWordInFileOrder) {
 TEST(LotdrawDrawTest, LoadsFilesOfAnyNumberOfWords) {
     for (int count : {1, 1022, 1023, 1024, 1025, 1500, 5000}) {
         SCOPED_TRACE(count);
-        Load(wordtest::NumberedWords(count));
+        Load(wb::NumberedWords(count));
         ExpectWords(Numbered(count));
     }
     free_all();
@@ -80,13 +80,13 @@ TEST(LotdrawDrawTest, LoadsFilesOfAnyNumberOfWords) {
 
 TEST(LotdrawDrawTest, SeedsFromTheClockOnEveryCall) {
     Load("one two three");
-    chance::seeds.clear();
-    chance::clockSeconds = 1000;
+    wb::seeds.clear();
+    wb::clockSeconds = 1000;
     Draw(0);
-    chance::clockSeconds = 1001;
+    wb::clockSeconds = 1001;
     Draw(0);
     Draw(0);
-    EXPECT_EQ(chance::seeds, (std::vector<unsigned>{1000, 1001, 1001}));
+    EXPECT_EQ(wb::seeds, (std::vector<unsigned>{1000, 1001, 1001}));
     free_all();
 }
 

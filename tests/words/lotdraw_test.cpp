@@ -19,7 +19,7 @@ const char kNoWordPattern[] =
     "^lotdraw: no word to choose: the dictionary is empty or not loaded\n$";
 
 void Load(const std::string &contents) {
-    std::string path = wordtest::WriteWordFile(contents);
+    std::string path = wb::WriteWordFile(contents);
     InitDictionary(path.data());
 }
 
@@ -32,7 +32,7 @@ TEST(LotdrawTest, OneWordFileAlwaysGivesThatWord) {
 
 // Both calls land in one second on almost every try; a try that straddles a second is repeated.
 TEST(LotdrawTest, CallsWithinOneSecondGiveTheSameWord) {
-    Load(wordtest::NumberedWords(1000));
+    Load(wb::NumberedWords(1000));
     bool compared = false;
     for (int attempt = 0; attempt < 5 && !compared; attempt++) {
         std::time_t before = std::time(nullptr);

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <stdexcept>
 
-namespace wordtest {
+namespace wb {
 namespace {
 
 // Removed when the test program ends; a death-test child, which also runs the static
@@ -50,4 +50,4 @@ std::string NumberedWords(int count) {
     return text;
 }
 
-}  // namespace wordtest
+}  // namespace wb

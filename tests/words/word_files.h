@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace wordtest {
+namespace wb {
 
 // Writes contents to a new file in the scratch directory and returns its path.
 std::string WriteWordFile(const std::string &contents);
@@ -16,4 +16,4 @@ std::string NumberedWord(int i);
 // "w0 w1 w2 ..." with count words, one per line.
 std::string NumberedWords(int count);
 
-}  // namespace wordtest
+}  // namespace wb
