@@ -91,9 +91,8 @@ struct EditModel {
     std::string Shown() const { return Display(text, cursor); }
 };
 
-// One step on a module's buffer and on the model alike, the loop of the random test and of the
-// fuzz target: returns what the module must print for it. A step that would overfill a module
-// with a capacity is skipped.
+// One step of the random test and the fuzz target, on a module's buffer and the model alike:
+// returns what the module must print for it; skips a step that would overfill a module.
 inline std::string EditBoth(bufferADT buffer, EditModel &model, char step) {
     if (model.Overflows(step)) return "";
     EditStep(buffer, step);

@@ -9,14 +9,10 @@ extern "C" void *__real_calloc(size_t count, size_t size);
 
 namespace {
 
-int countdown = 0;     // 0: disarmed
-bool exiting = false;  // set once the program begins to exit
-
-// Allocations made while the program exits belong to whatever runs at exit (a --coverage build's
-// runtime writing its counts, for one), not to the unit under test: they never fail.
-void Exiting() {
-    exiting = true;
-}
+int countdown = 0;  // 0: disarmed
+// Allocations made once the program has begun to exit belong to whatever runs then (a --coverage
+// build's runtime writing its counts, for one), not to the unit under test: they never fail.
+bool exiting = false;
 
 bool FailsNow() {
     if (countdown == 0 || exiting) return false;
@@ -28,8 +24,7 @@ bool FailsNow() {
 namespace wb {
 
 void FailAllocation(int n) {
-    static const bool watching = std::atexit(Exiting) == 0;
-    (void)watching;
+    [[maybe_unused]] static const int watching = std::atexit([] { exiting = true; });
     countdown = n;
 }
 

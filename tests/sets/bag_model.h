@@ -10,13 +10,18 @@
 
 namespace wb {
 
-// How a set holding these values, in ascending order, must print.
+// How a set holding these values, in any order, must print.
 template <class Values>
 std::string SetShown(const Values &values) {
     std::string text = "{";
-    for (int value : values)
+    for (int value : std::multiset<int>(values.begin(), values.end()))
         text += (text.size() > 1 ? "," : "") + std::to_string(value);
     return text + "}";
+}
+
+// What setPrint prints for the set, under a name that must not show up in it.
+inline std::string SetPrinted(setADT set) {
+    return CaptureStdout([&] { setPrint(set, "name"); });
 }
 
 struct BagModel {
@@ -39,15 +44,10 @@ struct BagModel {
         setADT difference = setDifference(set, other.set);
         FreeBlock(set);
         set = difference;
-        std::multiset<int> kept;
-        for (int value : values)
-            if (other.values.count(value) == 0) kept.insert(value);
-        values = kept;
+        std::erase_if(values, [&](int value) { return other.values.count(value) > 0; });
     }
-    // What the set prints, under a name that must not show up; and what it must print.
-    std::string Printed() const {
-        return CaptureStdout([&] { setPrint(set, "name"); });
-    }
+    // What the set prints, and what it must print.
+    std::string Printed() const { return SetPrinted(set); }
     std::string Shown() const { return SetShown(values); }
 };
 

@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "capture_stdout.h"
 #include "run_program.h"
 #include "soak.h"
 #include "support/genlib.h"
@@ -17,22 +15,11 @@
 
 namespace {
 
-// The name given to setPrint must not show up in what it prints.
-std::string Printed(setADT S) {
-    return wb::CaptureStdout([&] { setPrint(S, "name"); });
-}
-
 setADT Make(const std::vector<int> &elements) {
     setADT S = NewSet();
     for (int e : elements)
         EXPECT_EQ(setInsertElementSorted(S, e), S);
     return S;
-}
-
-// How a set holding these values, in any order, must print.
-std::string Shown(std::vector<int> values) {
-    std::sort(values.begin(), values.end());
-    return wb::SetShown(values);
 }
 
 TEST(SortbagTest, InsertionsKeepAscendingOrder) {
@@ -50,7 +37,7 @@ TEST(SortbagTest, InsertionsKeepAscendingOrder) {
     };
     for (const Case &c : cases) {
         setADT S = Make(c.inserted);
-        EXPECT_EQ(Printed(S), c.printed);
+        EXPECT_EQ(wb::SetPrinted(S), c.printed);
         FreeBlock(S);
     }
 }
@@ -83,9 +70,9 @@ TEST(SortbagTest, DifferenceKeepsWhatTheOtherSetLacks) {
         setADT D = setDifference(A, B);
         EXPECT_NE(D, A);
         EXPECT_NE(D, B);
-        EXPECT_EQ(Printed(D), Shown(c.difference));
-        EXPECT_EQ(Printed(A), Shown(c.a));
-        EXPECT_EQ(Printed(B), Shown(c.b));
+        EXPECT_EQ(wb::SetPrinted(D), wb::SetShown(c.difference));
+        EXPECT_EQ(wb::SetPrinted(A), wb::SetShown(c.a));
+        EXPECT_EQ(wb::SetPrinted(B), wb::SetShown(c.b));
         FreeBlock(A);
         FreeBlock(B);
         FreeBlock(D);
@@ -115,12 +102,12 @@ TEST(SortbagDeathTest, HoldsOneHundredEntries) {
         setInsertElementSorted(S, i);
     }
     setADT copy = setDifference(S, empty);
-    EXPECT_EQ(Printed(copy), Shown(values));
+    EXPECT_EQ(wb::SetPrinted(copy), wb::SetShown(values));
     EXPECT_EXIT(setInsertElementSorted(S, -1), ::testing::ExitedWithCode(1),
                 "^Set capacity exceeded\n$");
     EXPECT_EXIT(setInsertElementSorted(S, 1000), ::testing::ExitedWithCode(1),
                 "^Set capacity exceeded\n$");
-    EXPECT_EQ(Printed(S), Shown(values));
+    EXPECT_EQ(wb::SetPrinted(S), wb::SetShown(values));
     FreeBlock(S);
     FreeBlock(empty);
     FreeBlock(copy);

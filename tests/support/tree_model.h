@@ -2,11 +2,10 @@
 // goes to both, and Mismatch compares every view of the tree with the model.
 #pragma once
 
-#include <algorithm>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "capture_stdout.h"
 #include "support/bst.h"
@@ -37,7 +36,8 @@ struct TreeModel {
     // The first view of the tree that departs from the model, or "": the in-order listing, the
     // keys of every other listing, min, max, count, sum and height.
     std::string Mismatch() const {
-        std::string inOrder, sorted;
+        std::string inOrder;
+        std::multiset<int> sorted(keys.begin(), keys.end());
         unsigned sum = 0;
         for (int key : keys) {
             inOrder += (inOrder.empty() ? "" : " ") + std::to_string(key);
@@ -46,16 +46,11 @@ struct TreeModel {
         if (CaptureStdout([&] { ListInOrder(tree); }) != inOrder) return "in order";
         for (void (*walk)(treeT) : {PreOrderWalk, PostOrderWalk, NodeLevelOrder, DisplayTree}) {
             std::istringstream in(CaptureStdout([&] { walk(tree); }));
-            std::multiset<int> listed;
-            for (int key; in >> key;)
-                listed.insert(key);
-            if (!std::equal(listed.begin(), listed.end(), keys.begin(), keys.end()))
-                return "a listing";
+            if (std::multiset<int>(std::istream_iterator<int>(in), {}) != sorted) return "a list";
         }
-        std::string none = "none", min = keys.empty() ? none : std::to_string(*keys.begin());
-        std::string max = keys.empty() ? none : std::to_string(*keys.rbegin());
+        auto shown = [&](auto key) { return keys.empty() ? "none" : std::to_string(*key); };
         if (CaptureStdout([&] { Min(tree), putchar(' '), Max(tree), putchar(' '), Count(tree); }) !=
-            min + " " + max + " " + std::to_string(keys.size()))
+            shown(keys.begin()) + " " + shown(keys.rbegin()) + " " + std::to_string(keys.size()))
             return "min, max or count";
         if (add(tree) != static_cast<int>(sum)) return "sum";
         int levels = std::stoi(CaptureStdout([&] { height(tree); }));

@@ -13,11 +13,6 @@
 
 namespace {
 
-void Load(const std::string &contents) {
-    std::string path = wb::WriteWordFile(contents);
-    InitDictionary(path.data());
-}
-
 std::string Draw(int value) {
     wb::nextDraw = value;
     return ChooseRandomWord();
@@ -62,7 +57,7 @@ TEST(LotdrawDrawTest, LoadsEveryWordInFileOrder) {
     };
     for (const WordFileCase &c : cases) {
         SCOPED_TRACE(c.name);
-        Load(c.contents);
+        wb::LoadWords(c.contents);
         ExpectWords(c.words);
     }
     free_all();
@@ -72,14 +67,14 @@ TEST(LotdrawDrawTest, LoadsEveryWordInFileOrder) {
 TEST(LotdrawDrawTest, LoadsFilesOfAnyNumberOfWords) {
     for (int count : {1, 1022, 1023, 1024, 1025, 1500, 5000}) {
         SCOPED_TRACE(count);
-        Load(wb::NumberedWords(count));
+        wb::LoadWords(wb::NumberedWords(count));
         ExpectWords(Numbered(count));
     }
     free_all();
 }
 
 TEST(LotdrawDrawTest, SeedsFromTheClockOnEveryCall) {
-    Load("one two three");
+    wb::LoadWords("one two three");
     wb::seeds.clear();
     wb::clockSeconds = 1000;
     Draw(0);
@@ -91,17 +86,17 @@ TEST(LotdrawDrawTest, SeedsFromTheClockOnEveryCall) {
 }
 
 TEST(LotdrawDrawTest, SecondLoadReplacesTheFirst) {
-    Load("a1 a2 a3 a4");
-    Load("b1 b2");  // the sanitizer build reports the first table if it is not released
+    wb::LoadWords("a1 a2 a3 a4");
+    wb::LoadWords("b1 b2");  // the sanitizer build reports the first table if it is not released
     ExpectWords({"b1", "b2"});
     free_all();
 }
 
 TEST(LotdrawDrawTest, LoadsAgainAfterFreeAll) {
-    Load("first");
+    wb::LoadWords("first");
     free_all();
     free_all();  // releasing an empty dictionary does nothing
-    Load("second third");
+    wb::LoadWords("second third");
     ExpectWords({"second", "third"});
     free_all();
 }
