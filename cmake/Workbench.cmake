@@ -1,13 +1,14 @@
 # Helpers that give every deliverable the same shape: one call per program, example or library.
 
-# Every warning is on for product code. They become errors only in the project's own presets
-# (CMAKE_COMPILE_WARNING_AS_ERROR), never in a user's or a parent project's build.
-set(WB_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wformat=2 -Wundef)
+# The one warning list, for product code and for the tests, fuzz targets and benchmarks around it
+# (which leave out -Wconversion, see wb_scaffold). They become errors only in the project's own
+# presets (CMAKE_COMPILE_WARNING_AS_ERROR), never in a user's or a parent project's build.
+set(WB_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wformat=2 -Wundef)
 
 # Product code stays within the C runtime: no exceptions, no RTTI, and libstdc++ is linked only
 # if something really needs it (nothing does), so programs start as fast as C ones.
 function(wb_product_options target)
-  target_compile_options(${target} PRIVATE ${WB_WARNINGS}
+  target_compile_options(${target} PRIVATE ${WB_WARNINGS} -Wconversion
                          $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
@@ -178,4 +179,20 @@ function(wb_install_gzipped file destination)
                      COMMAND ${GZIP} -9nf ${copy} DEPENDS ${file} VERBATIM)
   add_custom_target(gzip_${name} ALL DEPENDS ${copy}.gz)
   install(FILES ${copy}.gz DESTINATION ${destination})
+endfunction()
+
+# wb_scaffold(<target> [LIBS <targets>] [INSIDE <programs>]): what every test, fuzz target and
+# benchmark shares: the warning list (designated initialisers of wb::Run name only the fields a
+# test needs), the source tree and tests/harness on the include path, its libraries, and the
+# inside of each INSIDE program (wb_program_inside) to call its units in-process.
+function(wb_scaffold target)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "LIBS;INSIDE")
+  foreach(program IN LISTS ARG_INSIDE)
+    wb_program_inside(${program})
+    list(APPEND ARG_LIBS ${program}_inside)
+  endforeach()
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}
+                             ${PROJECT_SOURCE_DIR}/tests/harness)
+  target_compile_options(${target} PRIVATE ${WB_WARNINGS} -Wno-missing-field-initializers)
 endfunction()

@@ -7,7 +7,7 @@
 #include "trees/driver_read.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    fuzz::InputFrom input(data, size);
+    wb::InputFrom input(data, size);
     const char *text = input.bytes().c_str();
     long at = 0;
     char command = '\0';
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         int expected = 0x5eed;
         const char *end = nullptr;
         if (command != text[at]) abort();
-        if (!fuzz::ReferenceInt(text + at + 1, &expected, &end)) expected = 0x5eed;
+        if (!wb::ReferenceInt(text + at + 1, &expected, &end)) expected = 0x5eed;
         if (key != expected || ftell(stdin) <= at) abort();
         at = ftell(stdin);
         key = 0x5eed;

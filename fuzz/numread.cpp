@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     int expected = 0;
     const char *end = nullptr;
     bool prefix =
-        !isspace(static_cast<unsigned char>(text[0])) && fuzz::ReferenceInt(text, &expected, &end);
+        !isspace(static_cast<unsigned char>(text[0])) && wb::ReferenceInt(text, &expected, &end);
     bool inRange =
         errno != ERANGE && static_cast<long long>(expected) == strtoll(text, nullptr, 10);
     int clamped = 0, refused = 0;
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (span != (prefix ? static_cast<size_t>(end - text) : 0) || (prefix && value != expected))
         abort();
 
-    fuzz::InputFrom input(data, size);
+    wb::InputFrom input(data, size);
     int scanned = 0;
     if (ScanInt(stdin, &scanned) != (span > 0) || (span > 0 && scanned != value)) abort();
 

@@ -4,12 +4,12 @@
 #include "streams.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    fuzz::InputFrom input(data, size);
+    wb::InputFrom input(data, size);
     const char *text = input.bytes().c_str();
     for (long at = 0; at < static_cast<long>(size); at = ftell(stdin)) {
         int expected = 0;
         const char *end = nullptr;
-        bool number = fuzz::ReferenceInt(text + at, &expected, &end);
+        bool number = wb::ReferenceInt(text + at, &expected, &end);
         int32_t value = 0x5eed;
         if (readInt(&value) != number) abort();
         if (number ? value != expected || ftell(stdin) != end - text : value != 0x5eed) abort();

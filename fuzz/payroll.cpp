@@ -6,7 +6,7 @@
 #include "streams.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    fuzz::InputFrom input(data, size);
+    wb::InputFrom input(data, size);
     // Every answer takes at least one byte until the input is spent, so this many suffice.
     const size_t asks = 4 * (size + 1);
     size_t quiet = 0;  // answers in a row that found nothing

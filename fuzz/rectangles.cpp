@@ -4,9 +4,9 @@
 #include "streams.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    fuzz::InputFrom input(data, size);
+    wb::InputFrom input(data, size);
     RectT a = {0.0, 0.0, 0, 0.0, 0.0}, b = a;
-    fuzz::Printed([&] { askRectangles(&a, &b); });
+    wb::CaptureStdout([&] { askRectangles(&a, &b); });
     if (chk_overlap(&a, &b) != chk_overlap(&b, &a)) abort();
     return 0;
 }

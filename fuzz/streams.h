@@ -1,4 +1,5 @@
-// Standard input and output pointed at memory, for targets whose units read stdin or print.
+// Standard input pointed at memory, for targets whose units read it, and the reference readings
+// of numbers; standard output is captured with the harness (capture_stdout.h).
 #pragma once
 
 #include <climits>
@@ -7,22 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-namespace fuzz {
+#include "capture_stdout.h"
 
-// Runs body with standard output collected in memory and returns what it printed.
-template <typename Body>
-std::string Printed(Body body) {
-    char *text = nullptr;
-    size_t length = 0;
-    FILE *saved = stdout;
-    stdout = open_memstream(&text, &length);
-    body();
-    fclose(stdout);
-    stdout = saved;
-    std::string printed(text, length);
-    free(text);
-    return printed;
-}
+namespace wb {
 
 // Standard input reads the given bytes, and then ends, while this object lives.
 class InputFrom {
@@ -60,4 +48,4 @@ inline bool ReferenceInt(const char *text, int *value, const char **end) {
     return stop != text;
 }
 
-}  // namespace fuzz
+}  // namespace wb

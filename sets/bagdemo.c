@@ -17,7 +17,7 @@
 #include "support/genlib.h"
 #include "support/numread.h"
 
-static const char *const Blanks = " \t\r\n";
+static const char *const Blanks = " \t\n\v\f\r"; /* C's white space */
 
 static void PrintLine(const char *label, setADT S) {
     printf("%s = ", label);

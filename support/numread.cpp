@@ -96,6 +96,12 @@ int ReadWord(FILE *in, wordT *word) {
 }
 
 void WriteWord(FILE *out, const wordT *word, size_t limit) {
-    fwrite(word->text, 1, word->length < limit ? word->length : limit, out);
+    size_t shown = word->length < limit ? word->length : limit;
+    for (size_t i = 0; i < shown; i++) {
+        if (word->text[i] == '\0')
+            fputs("\\0", out); /* a terminal would show nothing */
+        else
+            fputc(word->text[i], out);
+    }
     if (word->length > limit) fputs("...", out);
 }

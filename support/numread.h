@@ -60,7 +60,8 @@ typedef struct {
  */
 int ReadWord(FILE *in, wordT *word);
 
-/* Writes the word's bytes to out as they are, or its first limit bytes and "..." if longer. */
+/* Writes the word's bytes to out, or its first limit bytes and "..." if longer: each as it is,
+ * but a NUL byte as the two characters \0. */
 void WriteWord(FILE *out, const wordT *word, size_t limit);
 
 #ifdef __cplusplus

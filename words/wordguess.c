@@ -103,7 +103,8 @@ static bool Guess(gameT *game, const char *guess, size_t length) {
     }
     if (length == 1) return GuessLetter(game, guess[0]);
     if (length != game->length) {
-        printf("The word has %zu characters: guess one letter or all of them.\n", game->length);
+        printf("The word has %zu character%s: guess one letter or all of them.\n", game->length,
+               game->length == 1 ? "" : "s");
         return false;
     }
     if (SameIgnoringCase(guess, game->word))

@@ -3,64 +3,39 @@
 // counted from where it landed, since linear probing steps one slot at a time.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <unordered_set>
 #include <vector>
 
+#include "capture_stdout.h"
 #include "hashing/hash.h"
 
 namespace {
 
-std::vector<int> DistinctKeys(int count) {
-    std::vector<int> keys;
-    std::unordered_set<int> seen;
-    srand(1);
-    while (static_cast<int>(keys.size()) < count) {
-        int key = rand() % 1000000 + 1;
-        if (seen.insert(key).second) keys.push_back(key);
-    }
-    return keys;
-}
-
 void Load(benchmark::State &state) {
-    const int percent = static_cast<int>(state.range(0));
-    const int count = (TableSize * percent + 50) / 100;
-    const std::vector<int> keys = DistinctKeys(count);
+    const int count = (TableSize * static_cast<int>(state.range(0)) + 50) / 100;
+    std::unordered_set<int> seen;
+    std::vector<int> keys;
+    srand(1);
+    while (static_cast<int>(keys.size()) < count)
+        if (int key = rand() % 1000000 + 1; seen.insert(key).second) keys.push_back(key);
     long probes = 0;
-    std::fflush(stdout);
-    const int saved = dup(STDOUT_FILENO);
-    const int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDOUT_FILENO);
-    for (auto _ : state) {
-        for (record &slot : hashTable)
-            slot = record{0, 0};
-        probes = 0;
-        for (int key : keys) {
-            int slot = search(key, key);
-            probes += (slot - key % TableSize + TableSize) % TableSize + 1;
+    wb::WithStdout(std::fopen("/dev/null", "w"), [&] {
+        for (auto _ : state) {
+            for (record &slot : hashTable)
+                slot = record{0, 0};
+            probes = 0;
+            for (int key : keys)
+                probes += (search(key, key) - key % TableSize + TableSize) % TableSize + 1;
         }
-    }
-    std::fflush(stdout);
-    dup2(saved, STDOUT_FILENO);
-    close(null);
-    close(saved);
+    });
     state.SetItemsProcessed(state.iterations() * count);
     state.counters["probes/key"] = static_cast<double>(probes) / count;
 }
 
 BENCHMARK(Load)
     ->Name("Load/hash")
-    ->Arg(10)
-    ->Arg(25)
-    ->Arg(50)
-    ->Arg(75)
-    ->Arg(90)
-    ->Arg(95)
-    ->Arg(99)
+    ->ArgsProduct({{10, 25, 50, 75, 90, 95, 99}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

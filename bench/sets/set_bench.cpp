@@ -3,8 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <iterator>
+#include <memory>
+#include <random>
 #include <set>
 #include <vector>
 
@@ -17,22 +18,21 @@ constexpr int kCapacity = 100;
 
 // Distinct values in random order (so that std::set, which keeps one of each, holds as many).
 std::vector<int> Shuffled(int first, unsigned seed) {
-    std::vector<int> values(kCapacity);
+    std::vector<int> values;
     for (int i = 0; i < kCapacity; i++)
-        values[static_cast<size_t>(i)] = first + 2 * i;
-    srand(seed);
-    for (int i = kCapacity - 1; i > 0; i--)
-        std::swap(values[static_cast<size_t>(i)], values[static_cast<size_t>(rand() % (i + 1))]);
+        values.push_back(first + 2 * i);
+    std::shuffle(values.begin(), values.end(), std::mt19937(seed));
     return values;
 }
 
-const std::vector<int> kA = Shuffled(0, 1);
-const std::vector<int> kB = Shuffled(kCapacity, 2);  // the upper half of kA's values, and more
+const std::vector<int> kA = Shuffled(0, 1), kB = Shuffled(kCapacity, 2);  // B: A's upper half on
 
-setADT SortbagOf(const std::vector<int> &values) {
-    setADT set = NewSet();
+using Sortbag = std::unique_ptr<setCDT, void (*)(void *)>;  // the set, released with FreeBlock
+
+Sortbag SortbagOf(const std::vector<int> &values) {
+    Sortbag set(NewSet(), FreeBlock);
     for (int value : values)
-        setInsertElementSorted(set, value);
+        setInsertElementSorted(set.get(), value);
     return set;
 }
 
@@ -45,65 +45,41 @@ std::vector<int> VectorOf(const std::vector<int> &values) {
     return sorted;
 }
 
-void FillSortbag(benchmark::State &state) {
-    for (auto _ : state) {
-        setADT set = SortbagOf(kA);
-        benchmark::DoNotOptimize(set);
-        FreeBlock(set);
-    }
-    state.SetItemsProcessed(state.iterations() * kCapacity);
+std::set<int> StdSetOf(const std::vector<int> &values) {
+    return {values.begin(), values.end()};
 }
 
-void FillVector(benchmark::State &state) {
+Sortbag Minus(const Sortbag &a, const Sortbag &b) {
+    return Sortbag(setDifference(a.get(), b.get()), FreeBlock);
+}
+
+template <class C>
+C Minus(const C &a, const C &b) {
+    C difference;
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(),
+                        std::inserter(difference, difference.end()));
+    return difference;
+}
+
+template <auto Of>
+void Fill(benchmark::State &state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(VectorOf(kA));
+        benchmark::DoNotOptimize(Of(kA));
     state.SetItemsProcessed(state.iterations() * kCapacity);
 }
 
-void FillStdSet(benchmark::State &state) {
+template <auto Of>
+void Difference(benchmark::State &state) {
+    const auto a = Of(kA), b = Of(kB);
     for (auto _ : state)
-        benchmark::DoNotOptimize(std::set<int>(kA.begin(), kA.end()));
-    state.SetItemsProcessed(state.iterations() * kCapacity);
+        benchmark::DoNotOptimize(Minus(a, b));
 }
 
-void DifferenceSortbag(benchmark::State &state) {
-    setADT a = SortbagOf(kA);
-    setADT b = SortbagOf(kB);
-    for (auto _ : state) {
-        setADT difference = setDifference(a, b);
-        benchmark::DoNotOptimize(difference);
-        FreeBlock(difference);
-    }
-    FreeBlock(a);
-    FreeBlock(b);
-}
-
-void DifferenceVector(benchmark::State &state) {
-    const std::vector<int> a = VectorOf(kA);
-    const std::vector<int> b = VectorOf(kB);
-    for (auto _ : state) {
-        std::vector<int> difference;
-        std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(difference));
-        benchmark::DoNotOptimize(difference);
-    }
-}
-
-void DifferenceStdSet(benchmark::State &state) {
-    const std::set<int> a(kA.begin(), kA.end());
-    const std::set<int> b(kB.begin(), kB.end());
-    for (auto _ : state) {
-        std::set<int> difference;
-        std::set_difference(a.begin(), a.end(), b.begin(), b.end(),
-                            std::inserter(difference, difference.end()));
-        benchmark::DoNotOptimize(difference);
-    }
-}
-
-BENCHMARK(FillSortbag)->Name("Fill/sortbag")->Arg(kCapacity);
-BENCHMARK(FillVector)->Name("Fill/vector")->Arg(kCapacity);
-BENCHMARK(FillStdSet)->Name("Fill/std_set")->Arg(kCapacity);
-BENCHMARK(DifferenceSortbag)->Name("Difference/sortbag")->Arg(kCapacity);
-BENCHMARK(DifferenceVector)->Name("Difference/vector")->Arg(kCapacity);
-BENCHMARK(DifferenceStdSet)->Name("Difference/std_set")->Arg(kCapacity);
+BENCHMARK(Fill<SortbagOf>)->Name("Fill/sortbag")->Arg(kCapacity);
+BENCHMARK(Fill<VectorOf>)->Name("Fill/vector")->Arg(kCapacity);
+BENCHMARK(Fill<StdSetOf>)->Name("Fill/std_set")->Arg(kCapacity);
+BENCHMARK(Difference<SortbagOf>)->Name("Difference/sortbag")->Arg(kCapacity);
+BENCHMARK(Difference<VectorOf>)->Name("Difference/vector")->Arg(kCapacity);
+BENCHMARK(Difference<StdSetOf>)->Name("Difference/std_set")->Arg(kCapacity);
 
 }  // namespace

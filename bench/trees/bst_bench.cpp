@@ -3,7 +3,9 @@
 // it: the build costs O(N^2) against std::set's O(N log N).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
+#include <algorithm>
+#include <numeric>
+#include <random>
 #include <set>
 #include <vector>
 
@@ -11,37 +13,31 @@
 
 namespace {
 
-std::vector<int> Keys(long n, bool sorted) {
-    std::vector<int> keys(static_cast<size_t>(n));
-    for (long i = 0; i < n; i++)
-        keys[static_cast<size_t>(i)] = static_cast<int>(i);
-    if (!sorted) {
-        srand(1);
-        for (long i = n - 1; i > 0; i--)
-            std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(rand() % (i + 1))]);
-    }
+std::vector<int> Keys(benchmark::State &state, bool sorted) {
+    std::vector<int> keys(static_cast<size_t>(state.range(0)));
+    std::iota(keys.begin(), keys.end(), 0);
+    if (!sorted) std::shuffle(keys.begin(), keys.end(), std::mt19937(1));
+    state.SetComplexityN(state.range(0));
     return keys;
 }
 
 void BuildBst(benchmark::State &state, bool sorted) {
-    const std::vector<int> keys = Keys(state.range(0), sorted);
+    const std::vector<int> keys = Keys(state, sorted);
     for (auto _ : state) {
         treeT tree = nullptr;
         for (int key : keys)
             InsertNode(&tree, key);
         benchmark::DoNotOptimize(tree);
         state.PauseTiming();
-        // In insertion order each deleted key is the root, or close to it.
-        for (int key : keys)
+        for (int key : keys)  // in insertion order each is the root, or close to it
             DeleteNode(&tree, key);
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.SetComplexityN(state.range(0));
 }
 
 void BuildStdSet(benchmark::State &state, bool sorted) {
-    const std::vector<int> keys = Keys(state.range(0), sorted);
+    const std::vector<int> keys = Keys(state, sorted);
     for (auto _ : state) {
         std::set<int> tree;
         for (int key : keys)
@@ -49,24 +45,18 @@ void BuildStdSet(benchmark::State &state, bool sorted) {
         benchmark::DoNotOptimize(tree);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.SetComplexityN(state.range(0));
 }
 
-const int kRegistered = [] {
-    for (bool sorted : {false, true}) {
-        const char *order = sorted ? "BuildSorted" : "BuildRandom";
-        benchmark::RegisterBenchmark((std::string(order) + "/bst").c_str(), BuildBst, sorted)
-            ->RangeMultiplier(2)
-            ->Range(1 << 10, 1 << 14)
-            ->Unit(benchmark::kMicrosecond)
-            ->Complexity(sorted ? benchmark::oNSquared : benchmark::oNLogN);
-        benchmark::RegisterBenchmark((std::string(order) + "/std_set").c_str(), BuildStdSet, sorted)
-            ->RangeMultiplier(2)
-            ->Range(1 << 10, 1 << 14)
-            ->Unit(benchmark::kMicrosecond)
-            ->Complexity(benchmark::oNLogN);
-    }
-    return 0;
-}();
+// Keys 1 Ki to 16 Ki, named Build<order>/<subject>, fitting O(N log N) unless said otherwise.
+void Sizes(benchmark::internal::Benchmark *family) {
+    family->RangeMultiplier(2)->Range(1 << 10, 1 << 14)->Unit(benchmark::kMicrosecond);
+    family->Complexity(benchmark::oNLogN);
+}
+
+using benchmark::oNSquared;
+BENCHMARK_CAPTURE(BuildBst, , false)->Name("BuildRandom/bst")->Apply(Sizes);
+BENCHMARK_CAPTURE(BuildStdSet, , false)->Name("BuildRandom/std_set")->Apply(Sizes);
+BENCHMARK_CAPTURE(BuildBst, , true)->Name("BuildSorted/bst")->Apply(Sizes)->Complexity(oNSquared);
+BENCHMARK_CAPTURE(BuildStdSet, , true)->Name("BuildSorted/std_set")->Apply(Sizes);
 
 }  // namespace

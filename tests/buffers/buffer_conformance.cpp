@@ -170,8 +170,8 @@ TEST_F(BufferTest, RandomOperationsMatchModel) {
             } else if (op != kInsert || !model.Overflows('a')) {
                 // The script letter of each operation; inserts draw their letter.
                 char letter = op == kInsert ? static_cast<char>('a' + rand() % 26) : "><[]_#"[op];
-                expected = model.Step(letter);
-                printed = wb::Edit(buffer_, std::string(1, letter));
+                printed =
+                    wb::CaptureStdout([&] { expected = wb::EditBoth(buffer_, model, letter); });
             }
             ASSERT_EQ(printed, expected) << "step " << step;
             ASSERT_EQ(Shown(), model.Shown()) << "step " << step;
@@ -183,7 +183,7 @@ TEST_F(BufferTest, RandomOperationsMatchModel) {
 // through GetBlock. The typing stays within gridrow's capacity and runs long enough for every
 // other module to grow its storage more than once.
 TEST(BufferAllocationTest, EveryFailureEndsThroughGetBlock) {
-    faults::SweepResult sweep = faults::SweepAllocations(
+    wb::SweepResult sweep = wb::SweepAllocations(
         [] {
             bufferADT buffer = NewBuffer();
             for (char step : std::string(40, 'a') + "[" + std::string(40, 'b') + "<<#")

@@ -91,4 +91,12 @@ struct EditModel {
     std::string Shown() const { return Display(text, cursor); }
 };
 
+// One step of the random test and the fuzz target, on a module's buffer and the model alike:
+// returns what the module must print for it; skips a step that would overfill a module.
+inline std::string EditBoth(bufferADT buffer, EditModel &model, char step) {
+    if (model.Overflows(step)) return "";
+    EditStep(buffer, step);
+    return model.Step(step);
+}
+
 }  // namespace wb

@@ -8,7 +8,7 @@
 
 #include "fail_alloc.h"
 
-namespace faults {
+namespace wb {
 
 namespace {
 
@@ -57,4 +57,4 @@ SweepResult SweepAllocations(const std::function<void()> &body, const std::strin
     return {kMostAllocations, "never completed"};
 }
 
-}  // namespace faults
+}  // namespace wb

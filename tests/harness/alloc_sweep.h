@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-namespace faults {
+namespace wb {
 
 struct SweepResult {
     int allocations;      // how many allocations the operation made when none failed
@@ -17,4 +17,4 @@ struct SweepResult {
 // returns regardless, crashes or prints anything else stops the sweep with failure set.
 SweepResult SweepAllocations(const std::function<void()> &body, const std::string &message);
 
-}  // namespace faults
+}  // namespace wb

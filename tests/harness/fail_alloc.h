@@ -3,9 +3,10 @@
 // runtimes keep their own allocator, so printing and gtest are not disturbed.
 #pragma once
 
-namespace faults {
+namespace wb {
 
-// The n-th malloc or realloc from now (1 = the very next one) returns null; later ones succeed.
+// The n-th malloc or realloc from now (1 = the very next one) returns null; later ones succeed,
+// and so does every one made once the program has begun to exit.
 void FailAllocation(int n);
 
 // Calls after this succeed again.
@@ -14,4 +15,4 @@ void Disarm();
 // True while the failure set by FailAllocation has not happened yet.
 bool Pending();
 
-}  // namespace faults
+}  // namespace wb

@@ -65,11 +65,28 @@ std::string ProgramPath(const std::string &program) {
     return std::string(WORKBENCH_BIN_DIR) + "/" + program;
 }
 
+std::string ScratchFile(const std::string &contents) {
+    // Removed at the end by the process that made it (a death-test child runs destructors too).
+    static const struct Dir {
+        fs::path path = MakeScratchDir();
+        pid_t owner = getpid();
+        ~Dir() {
+            if (getpid() == owner) fs::remove_all(path);
+        }
+    } dir;
+    static int serial = 0;
+    const fs::path file = dir.path / std::to_string(serial++);
+    WriteFile(file, contents);
+    return file.string();
+}
+
 RunResult RunProgram(const std::string &program, const Run &run) {
     const fs::path work = MakeScratchDir();  // the program's working directory
     const fs::path io = MakeScratchDir();    // its streams, out of its sight
     for (const auto &[name, contents] : run.files)
         WriteFile(work / name, contents);
+    for (const std::string &dir : run.dirs)
+        fs::create_directory(work / dir);
     WriteFile(io / "stdin", run.input);
 
     const std::string path = ProgramPath(program);

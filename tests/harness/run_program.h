@@ -13,6 +13,7 @@ struct Run {
     std::vector<std::string> args;             // after the program name
     std::string input;                         // the whole of standard input
     std::map<std::string, std::string> files;  // name -> contents, created in the scratch dir
+    std::vector<std::string> dirs;             // empty directories created there
 };
 
 struct RunResult {
@@ -33,5 +34,9 @@ RunResult RunProgram(const std::string &program, const Run &run = {});
 
 // Path of a built program, for tests that need it directly.
 std::string ProgramPath(const std::string &program);
+
+// Writes contents to a new file in a scratch directory that lasts as long as the test program,
+// for in-process tests that read files, and returns its path.
+std::string ScratchFile(const std::string &contents);
 
 }  // namespace wb

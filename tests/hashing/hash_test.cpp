@@ -8,6 +8,7 @@
 #include <string>
 
 #include "capture_stdout.h"
+#include "tests/hashing/load_run.h"
 
 namespace {
 
@@ -45,6 +46,16 @@ TEST_F(HashTest, RefusesNegativeKeysAndFullTables) {
     // A key already present is still found in a full table.
     EXPECT_EQ(wb::CaptureStdout([&] { slot = search(150, 0); }), "");
     EXPECT_EQ(slot, 150);
+}
+
+// Each search prints one collision line per slot it steps past, no more and no fewer: five runs of
+// every load the plot sweeps.
+TEST_F(HashTest, PrintsOneLinePerSlotSteppedPast) {
+    for (double load : wb::kLoads)
+        for (unsigned run = 1; run <= 5; run++)
+            wb::LoadRun(run, load, [](wb::LoadPhase, int key, int slot, long lines) {
+                EXPECT_EQ(lines, (slot - key % TableSize + TableSize) % TableSize) << key;
+            });
 }
 
 }  // namespace

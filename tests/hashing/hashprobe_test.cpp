@@ -1,5 +1,5 @@
 // hashprobe end to end: collision lines, probing with wrap-around, the 300-line listing, and
-// the decided failure cases (no data file, bad token, negative key, full table).
+// the failure cases (no data file, bad token, negative key, full table).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -86,7 +86,7 @@ TEST(HashprobeTest, TokenThatIsNotAnIntegerStopsWithoutListing) {
         {"-\n", "", "-"},
         {"2147483648\n", "", "2147483648"},
         {std::string(70, '1') + "\n", "", std::string(63, '1') + "..."},
-        {std::string("5") + '\0' + "xyz\n", "", std::string("5") + '\0' + "xyz"},
+        {std::string("5") + '\0' + "xyz\n", "", "5\\0xyz"},
     };
     for (const Case &c : cases) {
         wb::RunResult run = Probe(c.data);

@@ -47,7 +47,7 @@ class DllistTest : public ::testing::Test {
    protected:
     void SetUp() override { Drain(); }
     void TearDown() override {
-        faults::Disarm();
+        wb::Disarm();
         Drain();
     }
     static void Drain() {
@@ -150,11 +150,11 @@ TEST_F(DllistTest, FailedAllocationLeavesTheListAlone) {
     for (const std::deque<int> &start : {std::deque<int>{}, std::deque<int>{1, 2}}) {
         Drain();
         Fill(start);
-        faults::FailAllocation(1);
+        wb::FailAllocation(1);
         std::string shown = wb::CaptureStdout([] { EXPECT_EQ(dl_insert(front, 9, "x"), 0); });
         EXPECT_EQ(shown, "Error");
         EXPECT_TRUE(RingHolds(start));
-        faults::FailAllocation(1);
+        wb::FailAllocation(1);
         shown = wb::CaptureStdout([] { EXPECT_EQ(dl_insert_front(front, 9), 0); });
         EXPECT_EQ(shown, "");
         EXPECT_TRUE(RingHolds(start));

@@ -64,7 +64,7 @@ TEST(IntstackTest, DataFiles) {
         {"a number of any length", std::string(62, '0') + "12 -99999",
          "# elements after popping: 0, integer popped: 12\n", "", 0},
         {"a NUL inside a word", std::string("12") + '\0' + "abc 7 -99999 -99999", "",
-         std::string("intstack: \"12") + '\0' + "abc\" in data.txt is not a 32-bit integer\n", 1},
+         "intstack: \"12\\0abc\" in data.txt is not a 32-bit integer\n", 1},
     };
     for (const IntstackCase &c : cases) {
         SCOPED_TRACE(c.name);

@@ -39,7 +39,7 @@ std::string Listing(const std::vector<int> &values) {
 class LinkqueueTest : public ::testing::Test {
    protected:
     void TearDown() override {
-        faults::Disarm();
+        wb::Disarm();
         freeQueue();
     }
     static std::vector<node *> Fill(const std::vector<int> &values) {
@@ -135,7 +135,7 @@ TEST(LinkqueueProgramTest, Demonstration) {
 
 // A node that cannot be had is reported and its pass goes on with an empty queue.
 TEST_F(LinkqueueTest, DemonstrationGoesOnWithoutANode) {
-    faults::FailAllocation(2);
+    wb::FailAllocation(2);
     char name[] = "linkqueue";
     char *argv[] = {name, nullptr};
     std::string shown = wb::CaptureStdout([&] { EXPECT_EQ(linkqueue_main(1, argv), 0); });

@@ -86,7 +86,7 @@ TEST_F(StackTest, FailedGrowthEndsTheProgram) {
     EXPECT_EXIT(
         {
             dup2(STDERR_FILENO, STDOUT_FILENO);
-            faults::FailAllocation(1);
+            wb::FailAllocation(1);
             push(11);
         },
         ::testing::ExitedWithCode(1), "^intstack: out of memory growing the stack\n$");
@@ -99,7 +99,7 @@ TEST_F(StackTest, FailedCreationEndsTheProgram) {
         SCOPED_TRACE(nth);
         EXPECT_EXIT(
             {
-                faults::FailAllocation(nth);
+                wb::FailAllocation(nth);
                 initStack();
             },
             ::testing::ExitedWithCode(1), "^intstack: out of memory creating the stack\n$");

@@ -1,5 +1,5 @@
 // Golden tests of pairs: the worked example, the edge cases of scaling and raising, and the
-// decided behaviour for overflow, out-of-range powers and input that is not an integer.
+// behaviour on overflow, out-of-range powers and input that is not an integer.
 #include <gtest/gtest.h>
 
 #include <ostream>

@@ -1,5 +1,5 @@
 // Golden tests of payroll: the worked example and its column layout, the employee limit, counts
-// that are not positive, and the mended and decided handling of answers.
+// that are not positive, and the handling of answers.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -65,7 +65,7 @@ const PayrollCase kCases[] = {
     {"SalaryAndExemptionsOnOneLine", "1\nBob\nClerk\n1\n1000 2\n", Output(1, kBobLine)},
     {"RestOfLineIsNextAnswer", "2\nBob\nClerk\n1\n1000\n2  Ann\nx\n1\n8\n0\n",
      Output(2, std::string(kBobLine) + " Ann      8.00       - 2.00    = 6.00        \n")},
-    // Decided: an answer that is not a number records 0 and its line is consumed.
+    // An answer that is not a number records 0 and its line is consumed.
     {"SalaryNotANumber", "1\nBob\nClerk\n1\nlots\n2\n",
      Output(1, "Bob       0.00       - -0.50   = 0.50        \n")},
     {"ExemptionsNotANumber", "2\nBob\nClerk\n1\n1000\nnone\nAl\nClerk\n1\n4\n0\n",
@@ -75,10 +75,10 @@ const PayrollCase kCases[] = {
     // Mended: an answer cut by the end of input keeps its last character.
     {"NameCutByEndOfInput", "1\nBob", Output(1, "Bob       0.00       - 0.00    = 0.00        \n")},
     {"ExemptionsCutByEndOfInput", "1\nBob\nClerk\n1\n1000\n2", Output(1, kBobLine)},
-    // Decided: input that ends early records empty texts and 0; the listing still prints.
+    // Input that ends early records empty texts and 0; the listing still prints.
     {"InputEndsEarly", "2\nBob\nClerk\n1\n1000\n2\n",
      Output(2, std::string(kBobLine) + kEmptyLine)},
-    // Decided: a text of more than 99 characters is cut to 99 and the rest of its line dropped.
+    // A text of more than 99 characters is cut to 99 and the rest of its line dropped.
     {"OverLongName", "1\n" + kLongName + "\nClerk\n1\n1000\n2\n",
      Output(1, std::string(99, 'N') + "1000.00    - 249.50  = 750.50      \n")},
     {"OverLongTitleAndNumber",

@@ -44,7 +44,7 @@ TEST(ProgramAllocationTest, EveryFailureEndsWithTheProgramsMessage) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        faults::SweepResult sweep = faults::SweepAllocations(c.body, "Out of memory\n");
+        wb::SweepResult sweep = wb::SweepAllocations(c.body, "Out of memory\n");
         EXPECT_EQ(sweep.failure, "");
         if (c.allocations != 0) {
             EXPECT_EQ(sweep.allocations, c.allocations);

@@ -28,10 +28,10 @@ TEST(RectanglesDeathTest, FailedAllocationAbortsLikeAnAssertion) {
     EXPECT_EXIT(
         {
             if (freopen("/dev/null", "r", stdin) == nullptr) std::exit(1);
-            faults::FailAllocation(1);
+            wb::FailAllocation(1);
             rectangles_main(1, argv);
             std::fflush(stdout);
-            std::exit(faults::Pending() ? kNeverAllocated : 0);
+            std::exit(wb::Pending() ? kNeverAllocated : 0);
         },
         AbortedOrNeverAllocated,
         "^(|rectangles_nomem_test: .*records/rectangles\\.cpp:[0-9]+: int main\\(int, char "

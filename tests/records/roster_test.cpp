@@ -1,5 +1,5 @@
 // Golden tests of roster: the listing of whole records, the command line and file failures, and
-// the decided handling of failing fields, cut-short or unparsable records, empty files and
+// the handling of failing fields, cut-short or unparsable records, empty files and
 // over-long names.
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ const RosterCase kCases[] = {
                     "student: 2\n id: 12\n name:Bo Chen  \n age:31\n gpa:0.000000\n"
                     "student: 3\n id: 13\n name:Cy\n age:40\n gpa:4.000000\n"),
      ""},
-    // Decided: a field that fails its test is listed as 0 and named on standard error; the name
+    // A field that fails its test is listed as 0 and named on standard error; the name
     // is still listed.
     {"FailingFields", "0\nZero Id\n20\n3\n5\nOld\n-1\n4.5\n6\nNan\n1\nnan\n",
      Listing(3,
@@ -59,14 +59,14 @@ const RosterCase kCases[] = {
     {"NumbersBeyondIntRange", "99999999999\nBig\n-99999999999\n1\n",
      Listing(1, "student: 1\n id: 2147483647\n name:Big\n age:0\n gpa:1.000000\n"),
      "Record 1: the age fails its test and is listed as 0\n"},
-    // Decided: a cut-short record ends reading; only whole records count.
+    // A cut-short record ends reading; only whole records count.
     {"CutShortBeforeAverage", "7\nAnn Lee\n20\n3.5\n8\nBo\n30\n", Listing(1, kAnnLee),
      "Reading stopped: the file ends before the average of record 2\n"},
     {"CutShortBeforeName", "7\nAnn Lee\n20\n3.5\n8\n", Listing(1, kAnnLee),
      "Reading stopped: the file ends before the name of record 2\n"},
     {"CutShortBeforeAge", "7\nAnn Lee\n20\n3.5\n8\nBo", Listing(1, kAnnLee),
      "Reading stopped: the file ends before the age of record 2\n"},
-    // Decided: a field that does not parse ends reading there, with no endless loop.
+    // A field that does not parse ends reading there, with no endless loop.
     {"AgeDoesNotParse", "7\nAnn Lee\n20\n3.5\n8\nBo\nthirty\n2\n9\nCy\n40\n3\n",
      Listing(1, kAnnLee), "Reading stopped at line 7: the age of record 2 does not parse\n"},
     {"IdentifierDoesNotParse", "7\nAnn Lee\n20\n3.5\n\nx8\nBo\n30\n2\n", Listing(1, kAnnLee),
@@ -75,10 +75,10 @@ const RosterCase kCases[] = {
      "Reading stopped at line 1: the identifier of record 1 does not parse\n"},
     {"AverageNotANumber", "7\nAnn Lee\n20\ngood\n", Listing(0, ""),
      "Reading stopped at line 4: the average of record 1 does not parse\n"},
-    // Decided: an empty file lists no records.
+    // An empty file lists no records.
     {"EmptyFile", "", Listing(0, ""), ""},
     {"OnlyWhiteSpace", "\n  \n\t\n", Listing(0, ""), ""},
-    // Decided: a name longer than 254 characters is cut to 254, the rest of its line dropped.
+    // A name longer than 254 characters is cut to 254, the rest of its line dropped.
     {"OverLongName", "7\n" + std::string(300, 'n') + "\n20\n3.5\n",
      Listing(1,
              "student: 1\n id: 7\n name:" + std::string(254, 'n') + "\n age:20\n gpa:3.500000\n"),

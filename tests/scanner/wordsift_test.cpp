@@ -4,17 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "run_program.h"
 #include "soak.h"
+#include "tests/scanner/token_model.h"
 
 namespace {
 
-using Tokens = std::vector<std::string>;
+using wb::Tokens;
 
 std::string Take(string token) {
     std::string text(token);
@@ -44,27 +44,6 @@ class ScannerTest : public ::testing::Test {
 
     scannerADT scanner_ = NewScanner();
 };
-
-// An independent account of the token rules, using the C library's classes in the C locale.
-Tokens Model(const std::string &text, spaceOptionT option) {
-    Tokens tokens;
-    for (size_t i = 0; i < text.size();) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (option == IgnoreSpaces && std::isspace(c)) {
-            i++;
-        } else if (std::isalnum(c)) {
-            size_t j = i;
-            while (j < text.size() && std::isalnum(static_cast<unsigned char>(text[j])))
-                j++;
-            tokens.push_back(text.substr(i, j - i));
-            i = j;
-        } else {
-            tokens.push_back(text.substr(i, 1));
-            i++;
-        }
-    }
-    return tokens;
-}
 
 TEST_F(ScannerTest, CutsTextsIntoTokens) {
     struct Case {
@@ -96,7 +75,7 @@ TEST_F(ScannerTest, ClassifiesEveryByte) {
     for (int byte = 1; byte < 256; byte++) {
         std::string text = std::string("a") + static_cast<char>(byte) + "b";
         for (spaceOptionT option : {PreserveSpaces, IgnoreSpaces})
-            ASSERT_EQ(Scan(text, option), Model(text, option)) << "byte " << byte;
+            ASSERT_EQ(Scan(text, option), wb::TokenModel(text, option)) << "byte " << byte;
     }
 }
 
@@ -109,7 +88,7 @@ TEST_F(ScannerTest, MatchesTheModelOnRandomTexts) {
         for (int n = rand() % 30; n > 0; n--)
             text += alphabet[static_cast<size_t>(rand()) % alphabet.size()];
         for (spaceOptionT option : {PreserveSpaces, IgnoreSpaces})
-            ASSERT_EQ(Scan(text, option), Model(text, option)) << '"' << text << '"';
+            ASSERT_EQ(Scan(text, option), wb::TokenModel(text, option)) << '"' << text << '"';
         std::string joined;
         for (const std::string &token : Scan(text, PreserveSpaces))
             joined += token;

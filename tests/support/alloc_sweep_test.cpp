@@ -72,7 +72,7 @@ TEST(AllocationSweepTest, EveryFailureEndsTheDocumentedWay) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        faults::SweepResult sweep = faults::SweepAllocations(c.body, c.message);
+        wb::SweepResult sweep = wb::SweepAllocations(c.body, c.message);
         EXPECT_EQ(sweep.failure, "");
         EXPECT_GT(sweep.allocations, 0);
     }

@@ -7,18 +7,21 @@
 #include <climits>
 #include <functional>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "capture_stdout.h"
 #include "soak.h"
+#include "tests/support/tree_model.h"
 
 namespace {
 
-std::string Out(const std::function<void()> &body) {
-    return wb::CaptureStdout(body);
-}
+// An operation on a tree and what it must print.
+struct PrintCase {
+    const char *name;
+    std::function<void()> call;
+    std::string printed;
+};
 
 treeT Build(const std::vector<int> &keys) {
     treeT t = nullptr;
@@ -36,11 +39,7 @@ void Destroy(treeT *t, const std::vector<int> &keys) {
 
 TEST(BstTest, EmptyTreeAcceptsEveryOperation) {
     treeT t = nullptr;
-    struct Case {
-        const char *name;
-        std::function<void()> call;
-        std::string printed;
-    } cases[] = {
+    const PrintCase cases[] = {
         {"FindNode", [&] { FindNode(t, 5); }, "5 not found"},
         {"ListInOrder", [&] { ListInOrder(t); }, ""},
         {"PreOrderWalk", [&] { PreOrderWalk(t); }, ""},
@@ -53,8 +52,8 @@ TEST(BstTest, EmptyTreeAcceptsEveryOperation) {
         {"DisplayTree", [&] { DisplayTree(t); }, ""},
         {"DeleteNode", [&] { DeleteNode(&t, 5); }, ""},
     };
-    for (const Case &c : cases) {
-        EXPECT_EQ(Out(c.call), c.printed) << c.name;
+    for (const PrintCase &c : cases) {
+        EXPECT_EQ(wb::CaptureStdout(c.call), c.printed) << c.name;
         EXPECT_EQ(t, nullptr) << c.name;
     }
     EXPECT_EQ(add(t), 0);
@@ -67,11 +66,7 @@ TEST(BstTest, PrintsEveryViewOfOneTree) {
     //      35
     std::vector<int> keys = {50, 30, 70, 20, 40, 60, 80, 35};
     treeT t = Build(keys);
-    struct Case {
-        const char *name;
-        std::function<void()> call;
-        std::string printed;
-    } cases[] = {
+    const PrintCase cases[] = {
         {"in order", [&] { ListInOrder(t); }, "20 30 35 40 50 60 70 80"},
         {"preorder", [&] { PreOrderWalk(t); }, "50 30 20 40 35 70 60 80"},
         {"postorder", [&] { PostOrderWalk(t); }, "20 35 40 30 60 80 70 50"},
@@ -85,23 +80,23 @@ TEST(BstTest, PrintsEveryViewOfOneTree) {
         {"display", [&] { DisplayTree(t); },
          "        80\n    70\n        60\n50\n        40\n            35\n    30\n        20"},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(Out(c.call), c.printed) << c.name;
+    for (const PrintCase &c : cases)
+        EXPECT_EQ(wb::CaptureStdout(c.call), c.printed) << c.name;
     EXPECT_EQ(add(t), 385);
     Destroy(&t, keys);
 }
 
 TEST(BstTest, KeyAlreadyPresentIsNotInsertedAgain) {
     treeT t = Build({5, 5, 3, 5, 3});
-    EXPECT_EQ(Out([&] { Count(t); }), "2");
+    EXPECT_EQ(wb::CaptureStdout([&] { Count(t); }), "2");
     EXPECT_EQ(add(t), 8);
     Destroy(&t, {5, 3});
 }
 
 TEST(BstTest, ZeroAndNegativeKeysAreOrdinaryKeys) {
     treeT t = Build({0, -7, 4});
-    EXPECT_EQ(Out([&] { ListInOrder(t); }), "-7 0 4");
-    EXPECT_EQ(Out([&] { Min(t); }), "-7");
+    EXPECT_EQ(wb::CaptureStdout([&] { ListInOrder(t); }), "-7 0 4");
+    EXPECT_EQ(wb::CaptureStdout([&] { Min(t); }), "-7");
     EXPECT_EQ(add(t), -3);
     Destroy(&t, {0, -7, 4});
 }
@@ -128,7 +123,7 @@ TEST(BstTest, DeletionKeepsTheSearchOrder) {
     for (const Case &c : cases) {
         treeT t = Build(keys);
         DeleteNode(&t, c.key);
-        EXPECT_EQ(Out([&] { PreOrderWalk(t); }), c.preorder) << c.name;
+        EXPECT_EQ(wb::CaptureStdout([&] { PreOrderWalk(t); }), c.preorder) << c.name;
         Destroy(&t, keys);
     }
 }
@@ -136,9 +131,9 @@ TEST(BstTest, DeletionKeepsTheSearchOrder) {
 TEST(BstTest, RootWithOneChildOrNoneIsReplaced) {
     treeT t = Build({10, 20, 15});
     DeleteNode(&t, 10);  // only a right child
-    EXPECT_EQ(Out([&] { PreOrderWalk(t); }), "20 15");
+    EXPECT_EQ(wb::CaptureStdout([&] { PreOrderWalk(t); }), "20 15");
     DeleteNode(&t, 20);  // only a left child
-    EXPECT_EQ(Out([&] { PreOrderWalk(t); }), "15");
+    EXPECT_EQ(wb::CaptureStdout([&] { PreOrderWalk(t); }), "15");
     DeleteNode(&t, 15);
     EXPECT_EQ(t, nullptr);
 }
@@ -146,30 +141,14 @@ TEST(BstTest, RootWithOneChildOrNoneIsReplaced) {
 TEST(BstTest, RandomRunMatchesASetModel) {
     std::mt19937 gen(6);
     std::uniform_int_distribution<int> keyOf(-40, 40);
-    std::set<int> model;
-    treeT t = nullptr;
+    wb::TreeModel model;
     const int kSteps = wb::Steps(2000);
     for (int step = 0; step < kSteps; step++) {
         int key = keyOf(gen);
-        if (gen() % 3 == 0) {
-            DeleteNode(&t, key);
-            model.erase(key);
-        } else {
-            InsertNode(&t, key);
-            model.insert(key);
-        }
-        std::string expected;
-        int sum = 0;
-        for (int k : model) {
-            if (!expected.empty()) expected += ' ';
-            expected += std::to_string(k);
-            sum += k;
-        }
-        ASSERT_EQ(Out([&] { ListInOrder(t); }), expected) << "step " << step;
-        ASSERT_EQ(Out([&] { Count(t); }), std::to_string(model.size()));
-        ASSERT_EQ(add(t), sum);
+        model.Step(gen() % 3 == 0 ? wb::kTreeDelete : wb::kTreeInsert, key);
+        ASSERT_EQ(model.Mismatch(), "") << "step " << step;
     }
-    Destroy(&t, std::vector<int>(model.begin(), model.end()));
+    EXPECT_TRUE(model.Clear());
 }
 
 }  // namespace

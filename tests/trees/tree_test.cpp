@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "capture_stdout.h"
 #include "fail_alloc.h"
+#include "tests/trees/seeded_step.h"
 
 namespace {
 
@@ -92,10 +94,22 @@ TEST(TreeTest, OneStepPrintsItsRowAndMovesOn) {
     sizeOfTree = 5;
 }
 
+// Every row's average is a whole number of visits over the step's 100 searches, for every n the
+// plot sweeps and twenty seeds each.
+TEST(TreeTest, StepAveragesAreWholeVisitsOverTheSearches) {
+    for (int n : wb::kTreeSizes)
+        for (time_t seed = 1; seed <= 20; seed++) {
+            double average = 0, log2n = 0;
+            ASSERT_TRUE(wb::SeededStep(n, seed, &average, &log2n)) << n;
+            EXPECT_NEAR(average * 100, std::round(average * 100), 1e-6) << n << ": " << average;
+        }
+    sizeOfTree = 5;
+}
+
 TEST(TreeDeathTest, NodeThatCannotBeAllocatedEndsTheProgram) {
     EXPECT_EXIT(
         {
-            faults::FailAllocation(1);
+            wb::FailAllocation(1);
             node *t = nullptr;
             InsertNode(&t, 1);
         },

@@ -23,9 +23,9 @@ std::vector<std::string> Lines(const std::string &text) {
     return lines;
 }
 
-std::string Format(const char *format, double value) {
+std::string Format(int width, int precision, double value) {
     char buf[64];
-    snprintf(buf, sizeof buf, format, value);
+    snprintf(buf, sizeof buf, "%*.*f", width, precision, value);
     return buf;
 }
 
@@ -47,7 +47,7 @@ TEST(TreecostTest, HeaderAndTenRowsOfTheRightShape) {
 
         std::string average = line.substr(first.size(), 40);
         double visits = std::stod(average);
-        EXPECT_EQ(average, Format("%40.3f", visits)) << line;
+        EXPECT_EQ(average, Format(40, 3, visits)) << line;
         EXPECT_EQ(average.back(), '0') << line;
         // A whole number of visits over 100 searches; a non-empty tree costs at least one
         // visit per search and no search visits more nodes than the tree holds.
@@ -56,7 +56,7 @@ TEST(TreecostTest, HeaderAndTenRowsOfTheRightShape) {
         EXPECT_LE(visits, n) << line;
 
         float log2n = static_cast<float>(std::log(static_cast<double>(n)) / 0.6931471805599453);
-        EXPECT_EQ(line.substr(first.size() + 40), Format("%35.5f", log2n)) << line;
+        EXPECT_EQ(line.substr(first.size() + 40), Format(35, 5, log2n)) << line;
     }
     EXPECT_EQ(lines[1].substr(lines[1].size() - 7), "2.32193");
     EXPECT_EQ(lines[2].substr(lines[2].size() - 7), "3.32193");

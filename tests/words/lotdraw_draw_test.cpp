@@ -13,13 +13,8 @@
 
 namespace {
 
-void Load(const std::string &contents) {
-    std::string path = wordtest::WriteWordFile(contents);
-    InitDictionary(path.data());
-}
-
 std::string Draw(int value) {
-    chance::nextDraw = value;
+    wb::nextDraw = value;
     return ChooseRandomWord();
 }
 
@@ -36,7 +31,7 @@ void ExpectWords(const std::vector<std::string> &expected) {
 std::vector<std::string> Numbered(int count) {
     std::vector<std::string> words;
     for (int i = 0; i < count; i++)
-        words.push_back(wordtest::NumberedWord(i));
+        words.push_back(wb::NumberedWord(i));
     return words;
 }
 
@@ -62,7 +57,7 @@ TEST(LotdrawDrawTest, LoadsEveryWordInFileOrder) {
     };
     for (const WordFileCase &c : cases) {
         SCOPED_TRACE(c.name);
-        Load(c.contents);
+        wb::LoadWords(c.contents);
         ExpectWords(c.words);
     }
     free_all();
@@ -72,36 +67,36 @@ TEST(LotdrawDrawTest, LoadsEveryWordInFileOrder) {
 TEST(LotdrawDrawTest, LoadsFilesOfAnyNumberOfWords) {
     for (int count : {1, 1022, 1023, 1024, 1025, 1500, 5000}) {
         SCOPED_TRACE(count);
-        Load(wordtest::NumberedWords(count));
+        wb::LoadWords(wb::NumberedWords(count));
         ExpectWords(Numbered(count));
     }
     free_all();
 }
 
 TEST(LotdrawDrawTest, SeedsFromTheClockOnEveryCall) {
-    Load("one two three");
-    chance::seeds.clear();
-    chance::clockSeconds = 1000;
+    wb::LoadWords("one two three");
+    wb::seeds.clear();
+    wb::clockSeconds = 1000;
     Draw(0);
-    chance::clockSeconds = 1001;
+    wb::clockSeconds = 1001;
     Draw(0);
     Draw(0);
-    EXPECT_EQ(chance::seeds, (std::vector<unsigned>{1000, 1001, 1001}));
+    EXPECT_EQ(wb::seeds, (std::vector<unsigned>{1000, 1001, 1001}));
     free_all();
 }
 
 TEST(LotdrawDrawTest, SecondLoadReplacesTheFirst) {
-    Load("a1 a2 a3 a4");
-    Load("b1 b2");  // the sanitizer build reports the first table if it is not released
+    wb::LoadWords("a1 a2 a3 a4");
+    wb::LoadWords("b1 b2");  // the sanitizer build reports the first table if it is not released
     ExpectWords({"b1", "b2"});
     free_all();
 }
 
 TEST(LotdrawDrawTest, LoadsAgainAfterFreeAll) {
-    Load("first");
+    wb::LoadWords("first");
     free_all();
     free_all();  // releasing an empty dictionary does nothing
-    Load("second third");
+    wb::LoadWords("second third");
     ExpectWords({"second", "third"});
     free_all();
 }

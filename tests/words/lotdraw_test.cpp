@@ -18,13 +18,8 @@ const char kOpenFailure[] = "Failed to open your file. Fail less bro!!!\n";
 const char kNoWordPattern[] =
     "^lotdraw: no word to choose: the dictionary is empty or not loaded\n$";
 
-void Load(const std::string &contents) {
-    std::string path = wordtest::WriteWordFile(contents);
-    InitDictionary(path.data());
-}
-
 TEST(LotdrawTest, OneWordFileAlwaysGivesThatWord) {
-    Load("\n  lonely \n");
+    wb::LoadWords("\n  lonely \n");
     for (int i = 0; i < 3; i++)
         EXPECT_STREQ(ChooseRandomWord(), "lonely");
     free_all();
@@ -32,7 +27,7 @@ TEST(LotdrawTest, OneWordFileAlwaysGivesThatWord) {
 
 // Both calls land in one second on almost every try; a try that straddles a second is repeated.
 TEST(LotdrawTest, CallsWithinOneSecondGiveTheSameWord) {
-    Load(wordtest::NumberedWords(1000));
+    wb::LoadWords(wb::NumberedWords(1000));
     bool compared = false;
     for (int attempt = 0; attempt < 5 && !compared; attempt++) {
         std::time_t before = std::time(nullptr);
@@ -60,20 +55,20 @@ TEST(LotdrawDeathTest, EndsTheProgramWithStatusOne) {
          "^Failed to open your file\\. Fail less bro!!!\n$"},
         {"empty file",
          [] {
-             Load("");
+             wb::LoadWords("");
              ChooseRandomWord();
          },
          kNoWordPattern},
         {"white space only",
          [] {
-             Load(" \n\t\n");
+             wb::LoadWords(" \n\t\n");
              ChooseRandomWord();
          },
          kNoWordPattern},
         {"before any load", [] { ChooseRandomWord(); }, kNoWordPattern},
         {"after free_all",
          [] {
-             Load("gone");
+             wb::LoadWords("gone");
              free_all();
              ChooseRandomWord();
          },

@@ -1,19 +1,29 @@
-// Word files for the dictionary tests, written to a scratch directory that lives as long as the
-// test program.
+// Word files for the dictionary tests, written to the harness's scratch directory.
 #pragma once
 
 #include <string>
-#include <vector>
 
-namespace wordtest {
+#include "run_program.h"
+#include "words/lotdraw.h"
 
-// Writes contents to a new file in the scratch directory and returns its path.
-std::string WriteWordFile(const std::string &contents);
+namespace wb {
+
+// Loads a new word file of the given contents into the dictionary.
+inline void LoadWords(const std::string &contents) {
+    InitDictionary(ScratchFile(contents).c_str());
+}
 
 // The word "w<i>".
-std::string NumberedWord(int i);
+inline std::string NumberedWord(int i) {
+    return "w" + std::to_string(i);
+}
 
 // "w0 w1 w2 ..." with count words, one per line.
-std::string NumberedWords(int count);
+inline std::string NumberedWords(int count) {
+    std::string text;
+    for (int i = 0; i < count; i++)
+        text += NumberedWord(i) + "\n";
+    return text;
+}
 
-}  // namespace wordtest
+}  // namespace wb
