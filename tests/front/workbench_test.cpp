@@ -1,4 +1,5 @@
-// The workbench command in front of the programs.
+// The workbench command in front of the programs: its list and its refusals. Running a program
+// through it is checked on the unpacked package (tests/install/package_test.sh).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -8,27 +9,6 @@
 #include "run_program.h"
 
 namespace {
-
-// Through the command a program gets the same arguments, input and working directory, and its
-// output and exit status are the command's.
-TEST(WorkbenchTest, RunsTheProgramAsItIs) {
-    const struct {
-        std::string program;
-        wb::Run run;
-    } cases[] = {
-        {"palindrome", {.args = {"abba", "x"}}},
-        {"palindrome", {}},
-        {"intstack", {.files = {{"data.txt", "7\n-99999\n-99999\n"}}}},
-        {"linereader", {}},
-        {"driver", {.input = "I 5\nO 1\nQ 1\n"}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.program);
-        wb::Run through = c.run;
-        through.args.insert(through.args.begin(), c.program);
-        EXPECT_EQ(wb::RunProgram("workbench", through), wb::RunProgram(c.program, c.run));
-    }
-}
 
 // Alone or with --help it lists every installed program with its summary; it runs nothing else.
 TEST(WorkbenchTest, ListsItsProgramsAndRefusesOtherNames) {
