@@ -14,8 +14,10 @@ namespace wb {
 template <class Values>
 std::string SetShown(const Values &values) {
     std::string text = "{";
-    for (int value : std::multiset<int>(values.begin(), values.end()))
-        text += (text.size() > 1 ? "," : "") + std::to_string(value);
+    for (int value : std::multiset<int>(values.begin(), values.end())) {
+        if (text.size() > 1) text += ',';
+        text += std::to_string(value);
+    }
     return text + "}";
 }
 

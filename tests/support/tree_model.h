@@ -40,7 +40,8 @@ struct TreeModel {
         std::multiset<int> sorted(keys.begin(), keys.end());
         unsigned sum = 0;
         for (int key : keys) {
-            inOrder += (inOrder.empty() ? "" : " ") + std::to_string(key);
+            if (!inOrder.empty()) inOrder += ' ';
+            inOrder += std::to_string(key);
             sum += static_cast<unsigned>(key);
         }
         if (CaptureStdout([&] { ListInOrder(tree); }) != inOrder) return "in order";

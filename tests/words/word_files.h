@@ -15,7 +15,8 @@ inline void LoadWords(const std::string &contents) {
 
 // The word "w<i>".
 inline std::string NumberedWord(int i) {
-    return "w" + std::to_string(i);
+    std::string word = "w";  // appended, not "w" + ...: g++ 12 -O3 warns on that (-Wrestrict)
+    return word += std::to_string(i);
 }
 
 // "w0 w1 w2 ..." with count words, one per line.
