@@ -9,15 +9,18 @@
  *   Q        quit
  *
  * With -i every display is followed by a drawing of the records behind it (buffers/bufview.h):
- * a caret after a cell or block marks the one the cursor field points to.
+ * a caret after a cell or block marks the one the cursor field points to. With -j FILE, the
+ * records as they stand at the end are written to FILE as one JSON object, for a picture to be
+ * drawn from (the web page's).
  */
+#include <errno.h>
 #include <stdio.h>
 #include <string.h>
 
 #include "buffers/buffer.h"
 #include "buffers/bufview.h"
 
-static void RunCommand(bufferADT buffer, const char *line, int inside) {
+static void RunCommand(bufferADT buffer, const char *line, viewT *view) {
     switch (line[0]) {
         case 'I':
             for (const char *p = line + 1; *p != '\0'; p++)
@@ -43,19 +46,42 @@ static void RunCommand(bufferADT buffer, const char *line, int inside) {
             return;
     }
     DisplayBuffer(buffer);
-    if (inside) DrawBuffer(buffer);
+    if (view != NULL) DrawBuffer(buffer, view);
+}
+
+/* The name messages give: the last component of argv[0]. */
+static const char *ProgramName(const char *argv0) {
+    const char *slash = strrchr(argv0, '/');
+    return slash != NULL ? slash + 1 : argv0;
+}
+
+static int Usage(const char *program) {
+    fprintf(stderr,
+            "usage: %s [-i] [-j FILE] < commands\n"
+            "  -i       after each display, also draw the records behind the buffer\n"
+            "  -j FILE  at the end, write the records behind the buffer to FILE as JSON\n",
+            program);
+    return 2;
 }
 
 int main(int argc, char **argv) {
-    int inside = argc == 2 && strcmp(argv[1], "-i") == 0;
-    if (argc > 1 && !inside) {
-        const char *slash = strrchr(argv[0], '/');
-        fprintf(stderr,
-                "usage: %s [-i] < commands\n"
-                "  -i  after each display, also draw the records behind the buffer\n",
-                slash != NULL ? slash + 1 : argv[0]);
+    int inside = 0;
+    const char *records = NULL; /* -j's file */
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "-i") == 0 && !inside)
+            inside = 1;
+        else if (strcmp(argv[i], "-j") == 0 && records == NULL && i + 1 < argc)
+            records = argv[++i];
+        else
+            return Usage(ProgramName(argv[0]));
+    }
+    FILE *data = NULL;
+    if (records != NULL && (data = fopen(records, "w")) == NULL) {
+        fprintf(stderr, "%s: cannot write %s: %s\n", ProgramName(argv[0]), records,
+                strerror(errno));
         return 2;
     }
+    viewT text = NewView(stdout, NULL);
     bufferADT buffer = NewBuffer();
     char line[256];
     while (fgets(line, sizeof line, stdin) != NULL) {
@@ -63,8 +89,18 @@ int main(int argc, char **argv) {
         if (line[0] == 'Q') break;
         if (line[0] == '\0') continue;
         printf("> %s\n", line);
-        RunCommand(buffer, line, inside);
+        RunCommand(buffer, line, inside ? &text : NULL);
+    }
+    int status = 0;
+    if (data != NULL) {
+        viewT view = NewView(NULL, data);
+        DrawBuffer(buffer, &view);
+        if (fclose(data) != 0) {
+            fprintf(stderr, "%s: cannot write %s: %s\n", ProgramName(argv[0]), records,
+                    strerror(errno));
+            status = 1;
+        }
     }
     FreeBuffer(buffer);
-    return 0;
+    return status;
 }
