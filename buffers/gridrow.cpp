@@ -1,5 +1,6 @@
 /* gridrow: the editor buffer as a fixed array of characters. */
 #include <cstdio>
+#include <cstring>
 
 #include "buffers/display_line.h"
 #include "buffers/gridrow_internal.h"
@@ -34,17 +35,17 @@ void MoveCursorToEnd(bufferADT buffer) {
 
 void InsertCharacter(bufferADT buffer, char ch) {
     if (buffer->length == BufferCapacity) Error("Buffer size exceeded");
-    for (int i = buffer->length; i > buffer->cursor; i--)
-        buffer->text[i] = buffer->text[i - 1];
-    buffer->text[buffer->cursor] = ch;
+    char *at = buffer->text + buffer->cursor;
+    memmove(at + 1, at, static_cast<size_t>(buffer->length - buffer->cursor));
+    *at = ch;
     buffer->length++;
     buffer->cursor++;
 }
 
 void DeleteCharacter(bufferADT buffer) {
     if (buffer->cursor >= buffer->length) return;
-    for (int i = buffer->cursor + 1; i < buffer->length; i++)
-        buffer->text[i - 1] = buffer->text[i];
+    char *at = buffer->text + buffer->cursor;
+    memmove(at, at + 1, static_cast<size_t>(buffer->length - buffer->cursor - 1));
     buffer->length--;
 }
 
