@@ -55,4 +55,9 @@ diff <("$root/usr/bin/workbench" quiz 2>&1; echo "status $?") - <<EOF || fail "w
 workbench: cannot run $root/usr/libexec/workbench/quiz: No such file or directory
 status 127
 EOF
-echo "the unpacked package runs its programs, plays, shows its pages and links its C client"
+# The web site: a module of it runs under node's WASI as the packaged program runs.
+site=$root/usr/share/workbench/web
+[ -f "$site/index.html" ] || fail "no web site in $site"
+diff -u <("$build/bin/intstack") <(WORKBENCH_WASM_DIR=$site "$source/web/run-wasi.mjs" intstack) ||
+    fail "intstack.wasm of the site"
+echo "the unpacked package runs its programs, plays, shows its pages, links its C client and carries the site"
