@@ -1,12 +1,13 @@
 # Run at build time (cmake -P) by the site target: copies the WebAssembly modules from WASM_BIN
-# into STAGE/wasm and renders each of PAGES into STAGE/man/<page>.txt as plain text.
+# into STAGE/wasm, their names and custom sections stripped (STRIP), and renders each of PAGES
+# into STAGE/man/<page>.txt as plain text.
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE}/wasm ${STAGE}/man)
 file(GLOB modules ${WASM_BIN}/*.wasm)
 foreach(module IN LISTS modules)
   cmake_path(GET module FILENAME name)
-  file(REAL_PATH ${module} real)
-  file(COPY_FILE ${real} ${STAGE}/wasm/${name})
+  execute_process(COMMAND ${STRIP} --strip-all ${module} -o ${STAGE}/wasm/${name}
+                  COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 foreach(page IN LISTS PAGES)
   cmake_path(GET page FILENAME name)
