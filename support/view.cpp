@@ -2,6 +2,7 @@
  * count of members per open level to place the commas. */
 #include "support/view.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -79,4 +80,49 @@ void ViewChar(viewT *view, const char *key, char ch) {
     if (view->data == nullptr) return;
     StartMember(view, key);
     PutString(view->data, &ch, 1);
+}
+
+void ViewBool(viewT *view, const char *key, int value) {
+    if (view->data == nullptr) return;
+    StartMember(view, key);
+    fputs(value != 0 ? "true" : "false", view->data);
+}
+
+/* The name messages give: the last component of argv[0]. */
+static const char *ProgramName(char **argv) {
+    const char *slash = strrchr(argv[0], '/');
+    return slash != nullptr ? slash + 1 : argv[0];
+}
+
+viewStartT StartView(viewT *view, int argc, char **argv) {
+    *view = NewView(nullptr, nullptr);
+    bool text = false;
+    const char *path = nullptr;
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "-i") == 0 && !text)
+            text = true;
+        else if (strcmp(argv[i], "-j") == 0 && path == nullptr && i + 1 < argc)
+            path = argv[++i];
+        else
+            return ViewOff;
+    }
+    if (!text && path == nullptr) return ViewOff;
+    FILE *data = nullptr;
+    if (path != nullptr && (data = fopen(path, "w")) == nullptr) {
+        fprintf(stderr, "%s: cannot write %s: %s\n", ProgramName(argv), path, strerror(errno));
+        return ViewFailed;
+    }
+    *view = NewView(text ? stdout : nullptr, data);
+    return ViewOn;
+}
+
+int EndView(viewT *view, char **argv) {
+    if (view->data == nullptr) return 0;
+    /* The error indicator also keeps a failed write of an earlier line. */
+    bool failed = ferror(view->data) != 0;
+    failed = fclose(view->data) != 0 || failed;
+    view->data = nullptr;
+    if (!failed) return 0;
+    fprintf(stderr, "%s: cannot write the descriptions\n", ProgramName(argv));
+    return 1;
 }

@@ -50,6 +50,23 @@ void ViewClose(viewT *view);
 void ViewNumber(viewT *view, const char *key, long value);
 void ViewString(viewT *view, const char *key, const char *s);
 void ViewChar(viewT *view, const char *key, char ch);
+/* Data form only: a member holding true (value not 0) or false. */
+void ViewBool(viewT *view, const char *key, int value);
+
+/*
+ * The view options of a program that takes no arguments of its own: -i draws the text on
+ * standard output, -j FILE writes the descriptions to FILE, one object a line, one per drawing.
+ * An argument list made only of these, each at most once, turns its forms on in *view and
+ * returns ViewOn; any other list (none included) returns ViewOff, *view drawing nothing, and
+ * the program runs as it always has. ViewFailed: FILE could not be opened, which has been said
+ * on standard error as "<program>: cannot write FILE: <reason>"; the program ends, status 2.
+ */
+typedef enum { ViewOff, ViewOn, ViewFailed } viewStartT;
+viewStartT StartView(viewT *view, int argc, char **argv);
+
+/* Closes -j's file, if any. Returns 0, or 1 after saying on standard error that it could not
+ * be written; argv is the program's, for its name. */
+int EndView(viewT *view, char **argv);
 
 #ifdef __cplusplus
 }
