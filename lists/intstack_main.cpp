@@ -1,40 +1,57 @@
 /*
  * intstack: pushes the integers of data.txt onto the stack and pops on each -99999, reporting
- * every pop.
+ * every pop. With -i (and -j FILE) the stack is drawn after each push, pop and growth
+ * (lists/stack_view.h).
  */
 #include <cstdio>
 #include <cstdlib>
 
 #include "lists/stack.h"
+#include "lists/stack_view.h"
 #include "support/numread.h"
 
 enum { PopSentinel = -99999, ShownLength = 63 };
 
-static void handleValue(int value) {
+/* view is null unless the stack is drawn; then a growth is made and drawn before its push. */
+static void handleValue(int value, viewT *view) {
     if (value > PopSentinel) {
+        if (view != nullptr && full() == 1) {
+            growStack();
+            DrawStack(view, StackGrown, 0);
+        }
         if (push(value) != 1) printf("Error trying to push node!\n");
+        if (view != nullptr) DrawStack(view, StackPushed, value);
     } else if (value == PopSentinel) {
+        bool wasEmpty = empty() == 1;
         int popped = pop();
         printf("# elements after popping: %d, integer popped: %d\n", stack->count, popped);
+        if (view != nullptr) DrawStack(view, wasEmpty ? StackPoppedEmpty : StackPopped, popped);
     }
 }
 
-/* Ends a run, with the stack, the word and the file released; returns the exit status. */
+static viewT view;
+static char **arguments;
+
+/* Ends a run, with the stack, the word, the file and the view released; returns the exit
+ * status. */
 static int finish(FILE *fp, wordT *word, int status) {
     freeStack();
     free(word->text);
     fclose(fp);
+    if (EndView(&view, arguments) != 0 && status == 0) status = 1;
     return status;
 }
 
 int main(int nargs, char *argv[]) {
-    (void)nargs;
-    (void)argv;
+    arguments = argv;
+    viewStartT shown = StartView(&view, nargs, argv);
+    if (shown == ViewFailed) return 2;
     initStack();
     FILE *fp = fopen("data.txt", "r");
     if (fp == nullptr) {
         perror("cannot open file!");
         freeStack();
+        EndView(&view, argv);
         return 1;
     }
     wordT word = {};
@@ -48,7 +65,7 @@ int main(int nargs, char *argv[]) {
             fputs("\" in data.txt is not a 32-bit integer\n", stderr);
             return finish(fp, &word, 1);
         }
-        handleValue(value);
+        handleValue(value, shown == ViewOn ? &view : nullptr);
     }
     if (found < 0) {
         fflush(stdout);

@@ -1,11 +1,13 @@
 /*
  * linkqueue: a queue of integers as a linear doubly linked list, with removal of the smallest
- * value, shown on five built-in values.
+ * value, shown on five built-in values. With -i (and -j FILE) the queue is drawn after each
+ * insertion and each removal that took a node (lists/linkqueue_view.h).
  */
 #include <cstdio>
 #include <cstdlib>
 
 #include "lists/linkqueue.h"
+#include "lists/linkqueue_view.h"
 
 node *front = nullptr;
 node *rear = nullptr;
@@ -82,8 +84,9 @@ int pqmidelete(void) {
 }
 
 int main(int nargs, char *args[]) {
-    (void)nargs;
-    (void)args;
+    viewT view;
+    viewStartT shown = StartView(&view, nargs, args);
+    if (shown == ViewFailed) return 2;
     const int values[] = {5, 19, 2, 11, 8};
     for (int value : values) {
         printf("inserting node into queue\n");
@@ -94,9 +97,18 @@ int main(int nargs, char *args[]) {
             insertNode(n);
         printQueue();
         printQueueBackward();
-        for (int i = 0; i < 5; i++)
-            printf("%d", pqmidelete());
+        if (shown == ViewOn && n != nullptr) DrawQueue(&view, QueueInserted, value);
+        for (int i = 0; i < 5; i++) {
+            bool taken = empty() == 0;
+            int removed = pqmidelete();
+            printf("%d", removed);
+            /* The removals share a line; a drawing takes lines of its own. */
+            if (shown == ViewOn && taken) {
+                ViewText(&view, "\n");
+                DrawQueue(&view, QueueRemoved, removed);
+            }
+        }
     }
     freeQueue();
-    return 0;
+    return EndView(&view, args);
 }
