@@ -3,13 +3,8 @@
 
 #include <cstdio>
 
+#include "support/bst_internal.h"
 #include "support/genlib.h"
-
-struct nodeT {
-    int key;
-    nodeT *left;
-    nodeT *right;
-};
 
 enum walkOrderT { PreOrder, InOrder, PostOrder };
 

@@ -1,6 +1,8 @@
 /*
  * driver: an interactive shell over one binary search tree. Each command line holds a letter
- * and a number; the letter picks a tree operation and the number is its key.
+ * and a number; the letter picks a tree operation and the number is its key. With -i (and -j
+ * FILE) the tree is drawn after each command that changes or searches it
+ * (trees/driver_view.h).
  */
 #include <cctype>
 #include <cstdio>
@@ -8,6 +10,7 @@
 
 #include "support/bst.h"
 #include "trees/driver_read.h"
+#include "trees/driver_view.h"
 
 static void HelpCommand(void) {
     puts("Use the following commands to edit the buffer:");
@@ -108,7 +111,10 @@ static void ExecuteCommand(treeT *t, char command, int key) {
     }
 }
 
-int main(void) {
+int main(int argc, char *argv[]) {
+    viewT view;
+    viewStartT shown = StartView(&view, argc, argv);
+    if (shown == ViewFailed) return 2;
     treeT t = nullptr;
     char command = '\0';
     int key = 0;
@@ -122,10 +128,14 @@ int main(void) {
         fflush(stdout);
         if (!ReadCommand(&command, &key)) {
             putchar('\n');
-            exit(EXIT_SUCCESS); /* ends like Q, with the tree still held by this frame */
+            /* ends like Q, with the tree still held by this frame */
+            exit(EndView(&view, argv) == 0 ? EXIT_SUCCESS : EXIT_FAILURE);
         }
         ExecuteCommand(&t, command, key);
         printf("\nCOMMAND = %c, KEY=%d\n", command, key);
+        int letter = toupper(static_cast<unsigned char>(command));
+        if (shown == ViewOn && (letter == 'I' || letter == 'D' || letter == 'F'))
+            DrawTree(&view, t, static_cast<char>(letter), key);
         command = '\0';
         key = 0;
     }

@@ -11,7 +11,7 @@
 
 extern "C" int roster_main(int argc, char *argv[]);
 extern "C" int payroll_main(void);
-extern "C" int driver_main(void);
+extern "C" int driver_main(int argc, char *argv[]);
 
 namespace {
 
@@ -21,6 +21,13 @@ std::function<void()> WithInput(const char *sample, int (*main)(void)) {
         if (freopen(sample, "r", stdin) == nullptr) abort();
         main();
     };
+}
+
+// The tree shell without arguments, as the sample is run.
+int DriverMain(void) {
+    char name[] = "driver";
+    char *argv[] = {name, nullptr};
+    return driver_main(1, argv);
 }
 
 TEST(ProgramAllocationTest, EveryFailureEndsWithTheProgramsMessage) {
@@ -40,7 +47,7 @@ TEST(ProgramAllocationTest, EveryFailureEndsWithTheProgramsMessage) {
          WithInput(WORKBENCH_SOURCE_DIR "/records/samples/payroll.txt", payroll_main), 0},
         // A node for each of eight inserts and the level-order walk's queue; ends through Q.
         {"tree shell on its sample",
-         WithInput(WORKBENCH_SOURCE_DIR "/trees/samples/commands.txt", driver_main), 9},
+         WithInput(WORKBENCH_SOURCE_DIR "/trees/samples/commands.txt", DriverMain), 9},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
