@@ -11,6 +11,18 @@ int sizeOfTree = 5;
 
 enum { SearchesPerExperiment = 100, SizeStep = 5 };
 
+static bool seedFixed = false;
+static unsigned fixedSeed;
+
+void FixSeed(unsigned seed) {
+    fixedSeed = seed;
+    seedFixed = true;
+}
+
+unsigned CurrentSeed(void) {
+    return seedFixed ? fixedSeed : static_cast<unsigned>(time(nullptr));
+}
+
 void InsertNode(node **tptr, int key) {
     node *t = *tptr;
     if (t == nullptr) {
@@ -70,8 +82,9 @@ int generateRandomNumSequence(void) {
     float logCal;
 
     /* Seeded again for each experiment: experiments in the same second draw the same keys, so
-     * a larger tree starts with the smaller one's. */
-    srand(static_cast<unsigned>(time(nullptr)));
+     * a larger tree starts with the smaller one's. A fixed seed does the same, so a run seeded
+     * with a clock's seconds repeats a run made within that second. */
+    srand(CurrentSeed());
     for (i = 0; i < sizeOfTree; i++) {
         ranNum = generateRandom();
         InsertNode(&tp, ranNum);

@@ -19,6 +19,13 @@ extern float countCompare;
 /* n of the current experiment: how many random keys are offered to its tree. Starts at 5. */
 extern int sizeOfTree;
 
+/* Makes every later seeding of the pseudo-random generator, the program's and each
+ * experiment's, use seed instead of the clock's seconds, so that a run can be repeated. */
+void FixSeed(unsigned seed);
+
+/* The seed for the pseudo-random generator now: the fixed one, else the clock's seconds. */
+unsigned CurrentSeed(void);
+
 /* Builds a tree from sizeOfTree random keys, runs 100 counted searches for random keys,
  * prints a line end and the row "n average log2(n)", frees the tree and adds 5 to sizeOfTree.
  * Returns 0. */
