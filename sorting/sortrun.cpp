@@ -1,11 +1,13 @@
 /*
  * sortrun: selection-sorts two arrays of pseudo-random values and merges them into a third.
  * Built twice: SORTRUN_COMPACT ends the printed list with a blank and no line end instead of
- * a comma and a line end.
+ * a comma and a line end. With -i (and -j FILE) every pass of each sort and every step of the
+ * merge is drawn on the way (sorting/sort_view.h).
  */
 #include <cstdio>
 #include <cstdlib>
 
+#include "sorting/sort_view.h"
 #include "sorting/sortrun.h"
 
 #ifdef SORTRUN_COMPACT
@@ -27,30 +29,39 @@ void set_array_rand(int x[], int n) {
         x[i] = rand_int(LowValue, HighValue);
 }
 
+int SELECTION_PASS(int x[], int n, int k) {
+    int m = k;
+    for (int j = k + 1; j < n; j++)
+        if (x[j] < x[m]) m = j;
+    int swap = x[k];
+    x[k] = x[m];
+    x[m] = swap;
+    return m;
+}
+
 void SELECTION_SORT(int x[], int n) {
-    for (int k = 0; k < n - 1; k++) {
-        int m = k;
-        for (int j = k + 1; j < n; j++)
-            if (x[j] < x[m]) m = j;
-        int swap = x[k];
-        x[k] = x[m];
-        x[m] = swap;
-    }
+    for (int k = 0; k < n - 1; k++)
+        SELECTION_PASS(x, n, k);
+}
+
+int MERGE_STEP(const int a[], int na, const int b[], int nb, int c[], int nc, mergeT *at) {
+    if (at->cc >= nc) return 0;
+    if (at->ac < na && at->bc < nb)
+        c[at->cc] = a[at->ac] <= b[at->bc] ? a[at->ac++] : b[at->bc++];
+    else if (at->bc < nb)
+        c[at->cc] = b[at->bc++];
+    else if (at->ac < na)
+        c[at->cc] = a[at->ac++];
+    else
+        return 0;
+    at->cc++;
+    return 1;
 }
 
 /* Once both inputs are spent the rest of c is left as it was. */
 void MERGE(const int a[], int na, const int b[], int nb, int c[], int nc) {
-    int ac = 0;
-    int bc = 0;
-    for (int cc = 0; cc < nc; cc++) {
-        if (ac < na && bc < nb)
-            c[cc] = a[ac] <= b[bc] ? a[ac++] : b[bc++];
-        else if (bc < nb)
-            c[cc] = b[bc++];
-        else if (ac < na)
-            c[cc] = a[ac++];
-        else
-            break;
+    mergeT at = {0, 0, 0};
+    while (MERGE_STEP(a, na, b, nb, c, nc, &at) != 0) {
     }
 }
 
@@ -62,17 +73,37 @@ void PRINT_ARRAY(const char *name, const int x[], int nx) {
     fputs(LIST_END, stdout);
 }
 
-int main(void) {
+/* The sorts and the merge of main, one pass and one step at a time, each drawn. */
+static void SortAndMergeShown(viewT *view, int a[], int b[], int c[]) {
+    DrawFilled(view, "a", a, SizeA);
+    DrawFilled(view, "b", b, SizeB);
+    for (int k = 0; k < SizeA - 1; k++)
+        DrawPass(view, "a", a, SizeA, k, SELECTION_PASS(a, SizeA, k));
+    for (int k = 0; k < SizeB - 1; k++)
+        DrawPass(view, "b", b, SizeB, k, SELECTION_PASS(b, SizeB, k));
+    mergeT at = {0, 0, 0};
+    for (mergeT before = at; MERGE_STEP(a, SizeA, b, SizeB, c, SizeC, &at) != 0; before = at)
+        DrawMergeStep(view, a, SizeA, b, SizeB, c, &at, at.ac > before.ac);
+}
+
+int main(int argc, char *argv[]) {
     int a[SizeA];
     int b[SizeB];
     int c[SizeC];
+    viewT view;
+    viewStartT shown = StartView(&view, argc, argv);
+    if (shown == ViewFailed) return 2;
 
     /* Never seeded: every run draws the same values. */
     set_array_rand(a, SizeA);
     set_array_rand(b, SizeB);
-    SELECTION_SORT(a, SizeA);
-    SELECTION_SORT(b, SizeB);
-    MERGE(a, SizeA, b, SizeB, c, SizeC);
+    if (shown == ViewOn) {
+        SortAndMergeShown(&view, a, b, c);
+    } else {
+        SELECTION_SORT(a, SizeA);
+        SELECTION_SORT(b, SizeB);
+        MERGE(a, SizeA, b, SizeB, c, SizeC);
+    }
     PRINT_ARRAY("Array c", c, SizeC);
-    return 0;
+    return EndView(&view, argv);
 }

@@ -10,7 +10,7 @@
 #include "run_program.h"
 #include "sorting/sortrun.h"
 
-extern "C" int sortrun_main(void);
+extern "C" int sortrun_main(int argc, char *argv[]);
 
 namespace {
 
@@ -86,7 +86,9 @@ TEST(SortRoutinesTest, PrintArrayForms) {
 
 TEST(SortRoutinesTest, MainPrintsWhatTheProgramPrints) {
     srand(1);  // the default seed the program runs from
-    std::string printed = wb::CaptureStdout([] { sortrun_main(); });
+    char name[] = "sortrun";
+    char *argv[] = {name, nullptr};
+    std::string printed = wb::CaptureStdout([&] { sortrun_main(1, argv); });
     EXPECT_EQ(printed, wb::RunProgram("sortrun").out);
 }
 
