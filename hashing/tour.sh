@@ -2,3 +2,6 @@
 heading "hash table (hashprobe with data.txt)"
 sample hashing/samples/data.txt
 run hashprobe
+
+heading "hash table inside: its runs after each stored key (hashprobe -i)"
+run hashprobe -i

@@ -13,6 +13,9 @@ heading "intstack on data.txt (growth, pops, a pop too many)"
 sample lists/samples/stack.txt data.txt
 run intstack
 
+heading "intstack inside: the stack drawn after each change (intstack -i)"
+run intstack -i
+
 heading "intstack on a data.txt with a word in it"
 sample lists/samples/stack-bad.txt data.txt
 run intstack
@@ -23,3 +26,9 @@ run intstack
 
 heading "linkqueue"
 run linkqueue
+
+heading "linkqueue inside: the queue drawn after each change (linkqueue -i)"
+run linkqueue -i
+
+heading "the ring list drawn around its ring (ringdemo < ring-commands.txt)"
+run ringdemo <"$root/lists/samples/ring-commands.txt"
