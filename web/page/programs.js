@@ -1,0 +1,273 @@
+// The programs view: any module with its arguments, its files in ".", its standard input piped
+// or typed line by line, and its output as a terminal shows it.
+import { module, textOf, has, keys } from './data.js';
+import { runModule } from './wasi.js';
+import { PROGRAMS } from './setup.js';
+
+const decoder = new TextDecoder();
+const states = new Map();
+let current = null;
+
+function element(tag, attrs = {}, ...children) {
+    const e = document.createElement(tag);
+    for (const [k, v] of Object.entries(attrs)) {
+        if (k === 'class') e.className = v;
+        else if (k.startsWith('on')) e.addEventListener(k.slice(2), v);
+        else if (v !== false && v !== undefined) e.setAttribute(k, v === true ? '' : v);
+    }
+    e.append(...children);
+    return e;
+}
+
+function sample(key) {
+    return textOf(`sample/${key}`);
+}
+
+// The NAME line of the manual page: "workbench-x - what it does".
+function summary(program) {
+    const key = `man/${program.man}`;
+    if (!has(key)) return '';
+    const match = textOf(key).match(/NAME\s*\n\s*\S+ - (.+(?:\n {7}\S.*)*)/);
+    return match ? match[1].replace(/\s+/g, ' ') : '';
+}
+
+function initialState(program) {
+    const files = {};
+    for (const [name, key] of Object.entries(program.files || {})) files[name] = sample(key);
+    return {
+        args: program.args || '',
+        files,
+        file: Object.keys(files)[0] || null,
+        stdin: program.stdin ? sample(program.stdin) : '',
+        typed: !!program.dialogue,
+        lines: [],
+        eof: false,
+        fixedClock: '',
+        dialogueClock: null,
+        result: null,
+    };
+}
+
+function stateOf(program) {
+    if (!states.has(program.name)) states.set(program.name, initialState(program));
+    return states.get(program.name);
+}
+
+function words(text) {
+    return text.split(/\s+/).filter((w) => w !== '');
+}
+
+function clockFor(state) {
+    const fixed = state.fixedClock.trim();
+    return /^\d+$/.test(fixed) ? Number(fixed) : Math.floor(Date.now() / 1000);
+}
+
+async function run(program, state) {
+    const options = {
+        name: program.name,
+        args: words(state.args),
+        files: state.files,
+        share: program.share && Object.fromEntries(Object.entries(program.share).map(([n, k]) => [n, sample(k)])),
+    };
+    if (state.typed) {
+        // Every rerun of one dialogue must see the same time, or a clock-seeded game would change
+        // its draw at each line typed.
+        if (state.dialogueClock === null) state.dialogueClock = clockFor(state);
+        Object.assign(options, { lines: state.lines, eof: state.eof, clock: state.dialogueClock });
+    } else {
+        Object.assign(options, { stdin: state.stdin, clock: clockFor(state) });
+    }
+    state.result = await runModule(await module(program.name), options);
+    if (current === program) showResult(program, state);
+}
+
+function showManual(program) {
+    document.getElementById('manual-text').textContent = textOf(`man/${program.man}`);
+    document.getElementById('manual').showModal();
+}
+
+function sampleSelect(program, onPick) {
+    const choices = keys(`sample/${program.samples}/`);
+    if (choices.length === 0) return '';
+    const select = element('select', { 'aria-label': 'load a bundled sample', onchange: () => {
+        if (select.value) onPick(select.value.replace(/^sample\//, ''));
+        select.value = '';
+    } }, element('option', { value: '' }, 'load a sample\u2026'));
+    for (const key of choices) select.append(element('option', { value: key }, key.split('/').pop()));
+    return select;
+}
+
+function filesBlock(program, state) {
+    const tabs = element('div', { class: 'file-tabs', role: 'tablist' });
+    const area = element('textarea', { class: 'file-text', spellcheck: 'false', rows: '6', 'aria-label': 'file content' });
+    const redraw = () => {
+        tabs.replaceChildren();
+        for (const name of Object.keys(state.files)) {
+            tabs.append(element('button', {
+                type: 'button', role: 'tab', class: 'file-tab', 'aria-selected': String(name === state.file),
+                onclick: () => { state.file = name; redraw(); },
+            }, name));
+        }
+        tabs.append(element('button', { type: 'button', class: 'small', onclick: () => {
+            const name = prompt('File name in "."', 'data.txt');
+            if (name && /^[^/\\]+$/.test(name)) {
+                if (!(name in state.files)) state.files[name] = '';
+                state.file = name;
+                redraw();
+            }
+        } }, '+ file'));
+        if (state.file) {
+            tabs.append(element('button', { type: 'button', class: 'small', onclick: () => {
+                delete state.files[state.file];
+                state.file = Object.keys(state.files)[0] || null;
+                redraw();
+            } }, 'remove'));
+            tabs.append(sampleSelect(program, (key) => { state.files[state.file] = sample(key); redraw(); }));
+        }
+        area.hidden = !state.file;
+        area.value = state.file ? state.files[state.file] : '';
+    };
+    area.addEventListener('input', () => { state.files[state.file] = area.value; });
+    redraw();
+    return element('fieldset', { class: 'files' }, element('legend', {}, 'files in "."'), tabs, area,
+        Object.keys(state.files).length ? '' : element('p', { class: 'hint' }, 'none: this program opens no file unless you add one'),
+        program.share ? element('p', { class: 'hint' }, 'Its bundled word list is there too, as in an installed copy: ',
+            element('code', {}, '/share/workbench/wordguess.txt')) : '');
+}
+
+function stdinBlock(program, state) {
+    const area = element('textarea', { class: 'stdin-text', spellcheck: 'false', rows: '5', 'aria-label': 'standard input',
+        placeholder: 'empty: the program meets the end of its input at its first read' });
+    area.value = state.stdin;
+    area.addEventListener('input', () => { state.stdin = area.value; });
+    area.hidden = state.typed;
+    const mode = (typed, text) => element('label', {}, element('input', {
+        type: 'radio', name: 'stdin-mode', value: typed ? 'typed' : 'text', checked: state.typed === typed,
+        onchange: () => { state.typed = typed; restart(program, state); },
+    }), text);
+    const pick = sampleSelect(program, (key) => { state.stdin = area.value = sample(key); });
+    return element('fieldset', { class: 'stdin' }, element('legend', {}, 'standard input'),
+        element('div', { class: 'modes' }, mode(false, 'piped from this text'), mode(true, 'typed line by line'),
+            state.typed ? '' : pick),
+        area);
+}
+
+function restart(program, state) {
+    state.lines = [];
+    state.eof = false;
+    state.dialogueClock = null;
+    state.result = null;
+    showProgram(program);
+    if (state.typed) run(program, state);
+}
+
+function clockBlock(state) {
+    const input = element('input', { class: 'clock', inputmode: 'numeric', placeholder: 'now', size: '11',
+        value: state.fixedClock, 'aria-label': 'clock in seconds', oninput: () => { state.fixedClock = input.value; } });
+    return element('label', { class: 'clock-line', title: 'the realtime clock the program sees, in seconds since 1970; empty: now' },
+        'clock ', input);
+}
+
+function terminal(result) {
+    const pre = element('pre', { class: 'terminal', 'aria-live': 'polite' });
+    const lastOf = { 1: -1, 2: -1 };
+    result.log.forEach((e, i) => { if (e.fd) lastOf[e.fd] = i; });
+    result.log.forEach((e, i) => {
+        const cls = e.fd === 0 ? 'echo' : e.fd === 1 ? 'out' : 'err';
+        pre.append(element('span', { class: cls }, decoder.decode(e.bytes)));
+        const bytes = e.bytes;
+        if (!result.waiting && e.fd && i === lastOf[e.fd] && bytes.length && bytes[bytes.length - 1] !== 10) {
+            pre.append(element('span', { class: 'mark' }, ` \u23ce no line end on ${e.fd === 1 ? 'stdout' : 'stderr'}\n`));
+        }
+    });
+    return pre;
+}
+
+function statusLine(result) {
+    if (result.waiting) return element('p', { class: 'status waiting', 'data-status': 'waiting' }, 'waiting for a line of input');
+    if (result.fault) return element('p', { class: 'status bad', 'data-status': 'fault' }, result.fault);
+    return element('p', { class: `status ${result.status === 0 ? 'good' : 'bad'}`, 'data-status': String(result.status) },
+        `exit status ${result.status}`);
+}
+
+function showResult(program, state) {
+    const holder = document.getElementById('output');
+    const result = state.result;
+    if (!holder) return;
+    holder.replaceChildren();
+    if (!result) return;
+    const screen = terminal(result);
+    holder.append(screen);
+    holder.dataset.runs = String(Number(holder.dataset.runs || 0) + 1);
+    if (state.typed) {
+        const line = element('input', { class: 'line', spellcheck: 'false', 'aria-label': 'a line of input',
+            placeholder: result.waiting ? 'type a line, then Enter' : 'the program has ended', disabled: !result.waiting });
+        const form = element('form', { class: 'typed', onsubmit: (event) => {
+            event.preventDefault();
+            state.lines.push(line.value);
+            run(program, state).then(() => document.querySelector('#output .line')?.focus());
+        } }, line,
+        element('button', { type: 'submit', disabled: !result.waiting }, 'Enter'),
+        element('button', { type: 'button', disabled: !result.waiting, onclick: () => { state.eof = true; run(program, state); } }, 'end of input'),
+        element('button', { type: 'button', onclick: () => restart(program, state) }, 'start over'));
+        holder.append(form);
+    }
+    const foot = element('div', { class: 'foot' }, statusLine(result));
+    if (result.clockRead) {
+        foot.append(element('p', { class: 'seed' }, `seeded from the clock: ${result.clock}`,
+            element('button', { type: 'button', class: 'small', onclick: () => {
+                state.fixedClock = String(result.clock);
+                document.querySelector('#program .clock').value = state.fixedClock;
+            } }, 'keep this time')));
+    }
+    holder.append(foot);
+    screen.scrollTop = screen.scrollHeight;
+    if (!result.hasFlush && state.typed) {
+        holder.append(element('p', { class: 'hint' }, 'This build of the module cannot flush its output at each read: a prompt may show after the line typed for it.'));
+    }
+}
+
+function showProgram(program) {
+    current = program;
+    const state = stateOf(program);
+    for (const b of document.querySelectorAll('.program-list button')) b.setAttribute('aria-current', String(b.dataset.name === program.name));
+    const args = element('input', { class: 'args', spellcheck: 'false', value: state.args, 'aria-label': 'arguments',
+        placeholder: '(no arguments)', oninput: () => { state.args = args.value; } });
+    const runButton = element('button', { type: 'submit', class: 'run' }, state.typed ? 'Start' : 'Run');
+    const form = element('form', { class: 'command-line', onsubmit: (event) => {
+        event.preventDefault();
+        if (state.typed) restart(program, state);
+        else run(program, state);
+    } }, element('span', { class: 'prompt' }, '$'), element('code', {}, program.name), args, clockBlock(state), runButton);
+    document.getElementById('program').replaceChildren(
+        element('header', {}, element('h2', {}, program.name), element('p', { class: 'summary' }, summary(program),
+            program.note ? element('span', { class: 'note' }, program.note) : ''),
+            element('button', { type: 'button', class: 'manual-button', onclick: () => showManual(program) }, 'manual page')),
+        form,
+        element('div', { class: 'inputs' }, filesBlock(program, state), stdinBlock(program, state)),
+        element('div', { id: 'output', class: 'output' }));
+    showResult(program, state);
+}
+
+export function selectProgram(name) {
+    const program = PROGRAMS.find((p) => p.name === name);
+    if (!program) throw new Error(`no program ${name}`);
+    const state = stateOf(program);
+    showProgram(program);
+    if (state.typed && !state.result) run(program, state);
+    return program;
+}
+
+export function startPrograms() {
+    const list = document.getElementById('program-list');
+    const group = (title, items) => {
+        list.append(element('h3', {}, title));
+        for (const p of items) {
+            list.append(element('button', { type: 'button', 'data-name': p.name, onclick: () => selectProgram(p.name) },
+                p.name, p.dialogue ? element('span', { class: 'tag' }, 'dialogue') : ''));
+        }
+    };
+    group('Programs', PROGRAMS.filter((p) => !p.client));
+    group('Library clients', PROGRAMS.filter((p) => p.client));
+    selectProgram('intstack');
+}
