@@ -2,8 +2,11 @@
 // the failure cases (no data file, bad token, negative key, full table).
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "run_program.h"
 
@@ -67,6 +70,53 @@ TEST(HashprobeTest, LoadsAndLists) {
         wb::RunResult run = Probe(c.data);
         EXPECT_EQ(run, (wb::RunResult{kStart + c.collisions + Listing(c.filled), "", 0})) << c.name;
     }
+}
+
+std::string Source(const std::string &path) {
+    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// -i draws the table's runs after each stored key, -j FILE describes each drawing; any other
+// argument list leaves the run as it was.
+TEST(HashprobeTest, Views) {
+    const std::string sample = Source("hashing/samples/data.txt");
+    const std::string plain = Probe(sample).out;
+    const std::string drawn = Source("tests/hashing/expected/hashprobe-inside.txt");
+    const std::string described = Source("tests/hashing/expected/hashprobe-inside.json");
+    const struct {
+        std::vector<std::string> args;
+        wb::RunResult expected;
+    } cases[] = {
+        {{"-i", "-j", "/dev/stderr"}, {drawn, described, 0}},
+        {{"-j", "/dev/stderr"}, {plain, described, 0}},
+        {{"-i", "-i"}, {plain, "", 0}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(wb::RunProgram("hashprobe", {.args = c.args, .files = {{"data.txt", sample}}}),
+                  c.expected);
+    }
+}
+
+// A full table is one run from slot 0; a key offered again is not drawn again.
+TEST(HashprobeTest, ViewOfAFullTable) {
+    std::string keys;
+    for (int key = 1; key <= 300; key++)
+        keys += std::to_string(key) + "\n";
+    wb::RunResult run =
+        wb::RunProgram("hashprobe", {.args = {"-i"}, .files = {{"data.txt", keys + "7\n"}}});
+    const std::string last =
+        "  table after 300 (slot 0): 300 keys in 1 run\n    slots 0-299: 300 (home 0, 1 probe) 1 ";
+    size_t at = run.out.rfind("  table after");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(run.out.substr(at, last.size()), last);
+    EXPECT_NE(run.out.find("299 (home 299, 1 probe)\n  runs by length: 300 x 1; longest 300\n"
+                           "j: 0 number:300\n",
+                           at),
+              std::string::npos);
 }
 
 TEST(HashprobeTest, MissingDataFileIsReported) {

@@ -1,7 +1,10 @@
 // The intstack program on its data file.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "run_program.h"
 
@@ -70,6 +73,40 @@ TEST(IntstackTest, DataFiles) {
         SCOPED_TRACE(c.name);
         wb::RunResult result = wb::RunProgram("intstack", {.files = {{"data.txt", c.data}}});
         EXPECT_EQ(result, (wb::RunResult{c.out, c.err, c.status}));
+    }
+}
+
+std::string Source(const std::string &path) {
+    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// -i draws the stack after each change and -j FILE describes each drawing; any other
+// argument list leaves the run as it was.
+TEST(IntstackTest, Views) {
+    const std::string sample = Source("lists/samples/stack.txt");
+    const std::string plain = wb::RunProgram("intstack", {.files = {{"data.txt", sample}}}).out;
+    const std::string drawn = Source("tests/lists/expected/intstack-inside.txt");
+    const std::string described = Source("tests/lists/expected/intstack-inside.json");
+    const struct {
+        std::vector<std::string> args;
+        wb::RunResult expected;
+    } cases[] = {
+        {{"-i"}, {drawn, "", 0}},
+        {{"-i", "-j", "/dev/stderr"}, {drawn, described, 0}},
+        {{"-j", "/dev/stderr"}, {plain, described, 0}},
+        {{"-i", "-i"}, {plain, "", 0}},
+        {{"-j"}, {plain, "", 0}},
+        {{"-x"}, {plain, "", 0}},
+        {{"-j", "none/stack.json"},
+         {"", "intstack: cannot write none/stack.json: No such file or directory\n", 2}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(wb::RunProgram("intstack", {.args = c.args, .files = {{"data.txt", sample}}}),
+                  c.expected);
     }
 }
 

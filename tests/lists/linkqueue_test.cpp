@@ -2,6 +2,8 @@
 // its whole output from outside.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -131,6 +133,32 @@ const char kDemonstration[] =
 TEST(LinkqueueProgramTest, Demonstration) {
     wb::RunResult result = wb::RunProgram("linkqueue");
     EXPECT_EQ(result, (wb::RunResult{kDemonstration, "", 0}));
+}
+
+std::string Source(const std::string &path) {
+    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// -i draws the queue after each insertion and each removal that took a node; -j FILE
+// describes each drawing; any other argument list leaves the demonstration as it was.
+TEST(LinkqueueProgramTest, Views) {
+    const std::string drawn = Source("tests/lists/expected/linkqueue-inside.txt");
+    const std::string described = Source("tests/lists/expected/linkqueue-inside.json");
+    const struct {
+        std::vector<std::string> args;
+        wb::RunResult expected;
+    } cases[] = {
+        {{"-i", "-j", "/dev/stderr"}, {drawn, described, 0}},
+        {{"-j", "/dev/stderr"}, {kDemonstration, described, 0}},
+        {{"-i", "extra"}, {kDemonstration, "", 0}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(wb::RunProgram("linkqueue", {.args = c.args}), c.expected);
+    }
 }
 
 // A node that cannot be had is reported and its pass goes on with an empty queue.

@@ -1,6 +1,11 @@
 // The ringlist program: its command line and its data file.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "run_program.h"
 
 namespace {
@@ -29,6 +34,37 @@ TEST(RinglistTest, CommandLine) {
         SCOPED_TRACE(c.name);
         wb::RunResult result = wb::RunProgram("ringlist", c.run);
         EXPECT_EQ(result, (wb::RunResult{c.out, "", c.status}));
+    }
+}
+
+std::string Source(const std::string &path) {
+    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The ring list's example client draws the ring after every command; it takes -j FILE only.
+TEST(RinglistTest, RingdemoDrawsTheRing) {
+    const std::string commands = Source("lists/samples/ring-commands.txt");
+    const std::string usage =
+        "usage: ringdemo [-j FILE] < commands\n"
+        "  -j FILE  also write each drawing of the ring to FILE as a line of JSON\n";
+    const struct {
+        std::vector<std::string> args;
+        wb::RunResult expected;
+    } cases[] = {
+        {{}, {Source("tests/lists/expected/ringdemo.txt"), "", 0}},
+        {{"-j", "/dev/stderr"},
+         {Source("tests/lists/expected/ringdemo.txt"), Source("tests/lists/expected/ringdemo.json"),
+          0}},
+        {{"-i"}, {"", usage, 2}},
+        {{"-j"}, {"", usage, 2}},
+        {{"-j", "a", "-j", "b"}, {"", usage, 2}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(wb::RunProgram("ringdemo", {.args = c.args, .input = commands}), c.expected);
     }
 }
 

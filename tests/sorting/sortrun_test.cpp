@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,40 @@ TEST(SortrunTest, CompactVariantDiffersOnlyInTheEnding) {
     EXPECT_EQ(compact.out, full.out.substr(0, full.out.size() - 2) + " ");
     EXPECT_EQ(Values(compact.out.substr(kLabel.size()), " "),
               Values(full.out.substr(kLabel.size()), ",\n"));
+}
+
+std::string Source(const std::string &path) {
+    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// -i draws every selection pass and merge step before the listing, -j FILE describes each
+// drawing; any other argument list leaves the output as it was.
+TEST(SortrunTest, Views) {
+    const std::string drawn = Source("tests/sorting/expected/sortrun-inside.txt");
+    for (const std::string program : {"sortrun", "sortrun-compact"}) {
+        SCOPED_TRACE(program);
+        const std::string plain = wb::RunProgram(program).out;
+        EXPECT_EQ(wb::RunProgram(program, {.args = {"-i", "x"}}), (wb::RunResult{plain, "", 0}));
+        wb::RunResult run = wb::RunProgram(program, {.args = {"-i", "-j", "/dev/stderr"}});
+        // The drawings come before the listing, which stays as it was.
+        EXPECT_EQ(run.out, drawn.substr(0, drawn.find(kLabel)) + plain);
+        EXPECT_EQ(run.status, 0);
+        // One description a drawing: the two fills, 49 and 69 passes, 120 merge steps; the
+        // last holds the whole of c.
+        std::istringstream lines(run.err);
+        int count = 0;
+        std::string line;
+        for (std::string next; std::getline(lines, next); count++)
+            line = next;
+        EXPECT_EQ(count, 2 + 49 + 69 + 120);
+        const std::string listed = plain.substr(kLabel.size());
+        std::string cells = "\"cells\":[" + listed.substr(0, listed.find_last_of("0123456789") + 1);
+        std::erase(cells, ' ');
+        EXPECT_EQ(line.substr(line.size() - cells.size() - 2), cells + "]}");
+    }
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 // the one-read-per-line rule (also on the first line, also with key 0), and end of input.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "run_program.h"
 
@@ -154,6 +157,36 @@ TEST(DriverTest, SignsSpacingAndRangeOfKeys) {
         std::string listing = "\n";
         listing += std::to_string(c.key) + "\n";
         EXPECT_EQ(run.out, Session(Step("", 'I', c.key) + Step(listing, 'O', 1))) << c.line;
+    }
+}
+
+std::string Source(const std::string &path) {
+    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// -i draws the tree after each I, D and F with the key's path marked, -j FILE describes each
+// drawing; any other argument list leaves the session as it was.
+TEST(DriverTest, Views) {
+    const std::string commands = Source("trees/samples/commands.txt");
+    const std::string plain = wb::RunProgram("driver", {.input = commands}).out;
+    const std::string drawn = Source("tests/trees/expected/driver-inside.txt");
+    const std::string described = Source("tests/trees/expected/driver-inside.json");
+    const struct {
+        std::vector<std::string> args;
+        wb::RunResult expected;
+    } cases[] = {
+        {{"-i", "-j", "/dev/stderr"}, {drawn, described, 0}},
+        {{"-j", "/dev/stderr"}, {plain, described, 0}},
+        {{"-i", "-x"}, {plain, "", 0}},
+        {{"-j", "none/tree.json"},
+         {"", "driver: cannot write none/tree.json: No such file or directory\n", 2}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(wb::RunProgram("driver", {.args = c.args, .input = commands}), c.expected);
     }
 }
 
