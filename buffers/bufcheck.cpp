@@ -438,6 +438,7 @@ void Report(FILE *out, const char *name, const commandsT *c, const runT *run,
     fputs("Replay it in bufdemo (or the web page), one command a line:\n", out);
     for (long i = 0; i < c->count; i++)
         fprintf(out, "%s\n", Command(c, i));
+    if (c->count == 0) fputs("(none: a new buffer, given straight back)\n", out);
     if (run->at >= c->count) {
         fprintf(out,
                 "Every display was right, but giving the buffer back with FreeBuffer ended "
