@@ -103,6 +103,14 @@ RunResult RunProgram(const std::string &program, const Run &run) {
     }
     RunResult result{ReadFile(io / "stdout"), ReadFile(io / "stderr"),
                      WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus)};
+    for (const fs::directory_entry &entry : fs::directory_iterator(work)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string name = entry.path().filename().string();
+        std::string contents = ReadFile(entry.path());
+        auto given = run.files.find(name);
+        if (given == run.files.end() || given->second != contents)
+            result.files.emplace(name, std::move(contents));
+    }
     fs::remove_all(work);
     fs::remove_all(io);
     return result;
@@ -110,8 +118,10 @@ RunResult RunProgram(const std::string &program, const Run &run) {
 
 void PrintTo(const RunResult &result, std::ostream *os) {
     *os << "{out: " << ::testing::PrintToString(result.out)
-        << ", err: " << ::testing::PrintToString(result.err) << ", status: " << result.status
-        << "}";
+        << ", err: " << ::testing::PrintToString(result.err) << ", status: " << result.status;
+    for (const auto &[name, contents] : result.files)
+        *os << ", " << name << ": " << ::testing::PrintToString(contents);
+    *os << "}";
 }
 
 }  // namespace wb

@@ -20,6 +20,9 @@ struct RunResult {
     std::string out;  // standard output
     std::string err;  // standard error
     int status;       // exit status, or 128 + signal number when a signal ended it
+    // The files the program left in its working directory that the run did not give it (or
+    // gave with other contents): name -> contents. Empty for a program that writes none.
+    std::map<std::string, std::string> files = {};
 
     // Tests compare whole results: EXPECT_EQ(RunProgram(...), (RunResult{out, err, status})).
     bool operator==(const RunResult &) const = default;

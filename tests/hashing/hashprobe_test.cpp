@@ -90,8 +90,8 @@ TEST(HashprobeTest, Views) {
         std::vector<std::string> args;
         wb::RunResult expected;
     } cases[] = {
-        {{"-i", "-j", "/dev/stderr"}, {drawn, described, 0}},
-        {{"-j", "/dev/stderr"}, {plain, described, 0}},
+        {{"-i", "-j", "view.json"}, {drawn, "", 0, {{"view.json", described}}}},
+        {{"-j", "view.json"}, {plain, "", 0, {{"view.json", described}}}},
         {{"-i", "-i"}, {plain, "", 0}},
     };
     for (const auto &c : cases) {

@@ -95,8 +95,8 @@ TEST(IntstackTest, Views) {
         wb::RunResult expected;
     } cases[] = {
         {{"-i"}, {drawn, "", 0}},
-        {{"-i", "-j", "/dev/stderr"}, {drawn, described, 0}},
-        {{"-j", "/dev/stderr"}, {plain, described, 0}},
+        {{"-i", "-j", "view.json"}, {drawn, "", 0, {{"view.json", described}}}},
+        {{"-j", "view.json"}, {plain, "", 0, {{"view.json", described}}}},
         {{"-i", "-i"}, {plain, "", 0}},
         {{"-j"}, {plain, "", 0}},
         {{"-x"}, {plain, "", 0}},

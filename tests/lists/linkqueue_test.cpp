@@ -151,8 +151,8 @@ TEST(LinkqueueProgramTest, Views) {
         std::vector<std::string> args;
         wb::RunResult expected;
     } cases[] = {
-        {{"-i", "-j", "/dev/stderr"}, {drawn, described, 0}},
-        {{"-j", "/dev/stderr"}, {kDemonstration, described, 0}},
+        {{"-i", "-j", "view.json"}, {drawn, "", 0, {{"view.json", described}}}},
+        {{"-j", "view.json"}, {kDemonstration, "", 0, {{"view.json", described}}}},
         {{"-i", "extra"}, {kDemonstration, "", 0}},
     };
     for (const auto &c : cases) {

@@ -55,9 +55,11 @@ TEST(RinglistTest, RingdemoDrawsTheRing) {
         wb::RunResult expected;
     } cases[] = {
         {{}, {Source("tests/lists/expected/ringdemo.txt"), "", 0}},
-        {{"-j", "/dev/stderr"},
-         {Source("tests/lists/expected/ringdemo.txt"), Source("tests/lists/expected/ringdemo.json"),
-          0}},
+        {{"-j", "view.json"},
+         {Source("tests/lists/expected/ringdemo.txt"),
+          "",
+          0,
+          {{"view.json", Source("tests/lists/expected/ringdemo.json")}}}},
         {{"-i"}, {"", usage, 2}},
         {{"-j"}, {"", usage, 2}},
         {{"-j", "a", "-j", "b"}, {"", usage, 2}},

@@ -86,13 +86,13 @@ TEST(SortrunTest, Views) {
         SCOPED_TRACE(program);
         const std::string plain = wb::RunProgram(program).out;
         EXPECT_EQ(wb::RunProgram(program, {.args = {"-i", "x"}}), (wb::RunResult{plain, "", 0}));
-        wb::RunResult run = wb::RunProgram(program, {.args = {"-i", "-j", "/dev/stderr"}});
+        wb::RunResult run = wb::RunProgram(program, {.args = {"-i", "-j", "view.json"}});
         // The drawings come before the listing, which stays as it was.
         EXPECT_EQ(run.out, drawn.substr(0, drawn.find(kLabel)) + plain);
         EXPECT_EQ(run.status, 0);
         // One description a drawing: the two fills, 49 and 69 passes, 120 merge steps; the
         // last holds the whole of c.
-        std::istringstream lines(run.err);
+        std::istringstream lines(run.files["view.json"]);
         int count = 0;
         std::string line;
         for (std::string next; std::getline(lines, next); count++)

@@ -178,8 +178,8 @@ TEST(DriverTest, Views) {
         std::vector<std::string> args;
         wb::RunResult expected;
     } cases[] = {
-        {{"-i", "-j", "/dev/stderr"}, {drawn, described, 0}},
-        {{"-j", "/dev/stderr"}, {plain, described, 0}},
+        {{"-i", "-j", "view.json"}, {drawn, "", 0, {{"view.json", described}}}},
+        {{"-j", "view.json"}, {plain, "", 0, {{"view.json", described}}}},
         {{"-i", "-x"}, {plain, "", 0}},
         {{"-j", "none/tree.json"},
          {"", "driver: cannot write none/tree.json: No such file or directory\n", 2}},
