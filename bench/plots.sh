@@ -9,16 +9,22 @@ command -v gnuplot >/dev/null || { echo "plots.sh: gnuplot is missing; install t
     "package gnuplot-nox (apt-get install gnuplot-nox)" >&2; exit 1; }
 bin=build/bench/bench
 data=build/bench/plots
+# The declared buffer modules (buffers/CMakeLists.txt), the outside gap buffer of examples/ and
+# their peer std::string.
+[ -f build/bench/workbench-lists.sh ] || cmake --preset bench >/dev/null
+# shellcheck source=/dev/null
+source build/bench/workbench-lists.sh
+subjects="$WB_BUFFER_MODULES gapbuf string"
+read -r -a benches <<<"$(printf '%s_bench ' $subjects)"
 
 measure() {
     cmake --preset bench >/dev/null
-    cmake --build --preset bench --target gridrow_bench pilerow_bench chainrow_bench chunkrow_bench \
-        string_bench experiments
+    cmake --build --preset bench --target "${benches[@]}" experiments
     mkdir -p "$data"
 
     # Cost per operation against text length; std::string at the long texts only.
     ops='TypeAtEnd|TypeInMiddle|StepForward|StepBackward|Jumps'
-    for subject in gridrow pilerow chainrow chunkrow string; do
+    for subject in $subjects; do
         filter="^($ops)/$subject/"
         [ "$subject" = string ] && filter="$filter[0-9]{4}"
         echo "running ${subject}_bench" >&2
@@ -28,7 +34,7 @@ measure() {
     done
     # One file per operation and subject: length, nanoseconds per operation.
     rm -f "$data"/*.dat
-    cat "$data"/{gridrow,pilerow,chainrow,chunkrow,string}.csv | awk -F, -v dir="$data" '
+    for subject in $subjects; do cat "$data/$subject.csv"; done | awk -F, -v dir="$data" '
         $1 ~ /^"[A-Za-z]+\/[a-z]+\/[0-9]+(\/min_time:[0-9.]+)?"$/ {
             name = $1; gsub(/"/, "", name); split(name, part, "/")
             if ($7 > 0) print part[3], 1e9 / $7 > (dir "/" part[1] "-" part[2] ".dat")
@@ -49,7 +55,7 @@ set multiplot layout 2,3 title 'Cost of one operation against text length (log-l
 set logscale xy; set format x '%.0s%c'; set format y '10^{%L}'; set grid; set key top left font ',9'
 set xlabel 'characters in the text'; set ylabel 'ns per operation'
 d = '$data'
-plotop(op) = sprintf("plot for [s in 'gridrow pilerow chainrow chunkrow string'] d.'/%s-'.s.'.dat' using 1:2 with linespoints title s", op)
+plotop(op) = sprintf("plot for [s in '$subjects'] d.'/%s-'.s.'.dat' using 1:2 with linespoints title s", op)
 set title 'typing at the end'; eval plotop('TypeAtEnd')
 set title 'typing at a cursor in the middle'; eval plotop('TypeInMiddle')
 set title 'one step forward'; eval plotop('StepForward')

@@ -34,6 +34,7 @@ typedef struct {
     const char *name;
     int capacity;
     bool reportsEnds;
+    bool view;
     const char *libs; /* the archives to link, in order */
 } moduleT;
 

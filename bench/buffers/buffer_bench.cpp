@@ -1,7 +1,9 @@
-// A buffer module (BUFFER_MODULE), or without one its peer std::string with a cursor index, over
-// texts of 1 Ki to 1 Mi characters, and of 8 to 64 for gridrow (it holds 100) and its peer. The
-// classes to fit are in Sweep's calls: chainrow's backward step walks from the head, and the
-// modules' jumps move or walk the whole text.
+// A buffer module (BUFFER_MODULE, with its declared BUFFER_CAPACITY), or without one its peer
+// std::string with a cursor index, over texts of 1,000 to 1,000,000 characters, and of 10 to 50
+// for a module with a capacity (gridrow holds 100) and its peer. The lengths are a 1-2-5 series,
+// not powers of two alone, at which a representation that doubles its storage would look
+// smoother than it is. The classes to fit are in Sweep's calls: chainrow's backward step walks
+// from the head, and the modules' jumps move or walk the whole text.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -46,8 +48,13 @@ struct Subject {
 };
 #endif
 
+#ifndef BUFFER_CAPACITY
+#define BUFFER_CAPACITY 0
+#endif
 constexpr bool kModule = kSubject != "string", kWalksBack = kSubject == "chainrow";
-constexpr long kGridCapacity = 100;  // a text shorter than this is typed up to it in the middle
+constexpr bool kBounded = BUFFER_CAPACITY > 0;
+// The short texts' room: a text shorter than this is typed up to it in the middle.
+constexpr long kShortRoom = kBounded ? BUFFER_CAPACITY : 100;
 
 // A text of the benchmark's length, the cursor at its end or halfway.
 Subject *Filled(benchmark::State &state, bool halfway = false) {
@@ -68,7 +75,7 @@ void TypeAtEnd(benchmark::State &state) {
 
 // The text is built outside the timed part; Sweep gives the run a short timed minimum.
 void TypeInMiddle(benchmark::State &state) {
-    const long typed = state.range(0) < kGridCapacity ? kGridCapacity - state.range(0) : 10000;
+    const long typed = state.range(0) < kShortRoom ? kShortRoom - state.range(0) : 10000;
     for (auto _ : state) {
         state.PauseTiming();
         Subject *buffer = Filled(state, true);
@@ -127,17 +134,17 @@ void Sweep(const char *operation, void (*run)(benchmark::State &), benchmark::Bi
            benchmark::BigO peerClass, benchmark::TimeUnit unit = benchmark::kMicrosecond) {
     const std::string name = std::string(operation) + "/" + std::string(kSubject);
     for (bool longTexts : {false, true}) {
-        if (longTexts ? kSubject == "gridrow" : kModule && kSubject != "gridrow") continue;
+        if (longTexts ? kBounded : kModule && !kBounded) continue;
         auto *family = benchmark::RegisterBenchmark(name.c_str(), run)->Unit(unit);
         if (run == TypeInMiddle) family->MinTime(0.01);
         if (run == Display)
-            family->Arg(longTexts ? 10000 : kGridCapacity);
-        else if (longTexts)
-            family->RangeMultiplier(4)
-                ->Range(1 << 10, 1 << 20)
-                ->Complexity(kModule ? moduleClass : peerClass);
+            family->Arg(longTexts ? 10000 : kShortRoom);
         else
-            family->RangeMultiplier(2)->Range(8, 64);
+            for (long decade = longTexts ? 1000 : 10; decade <= (longTexts ? 1000000 : 10);
+                 decade *= 10)
+                for (long step : {1, 2, 5})
+                    if (decade * step <= (longTexts ? 1000000 : 50)) family->Arg(decade * step);
+        if (longTexts && run != Display) family->Complexity(kModule ? moduleClass : peerClass);
     }
 }
 

@@ -1,6 +1,7 @@
-// The bundled C editor loop, linked with each buffer module, on the bundled sample commands.
-// Every module prints the expected output under tests/buffers/expected/, byte for byte; the
-// block-list buffer's own file has its messages for each step past an end.
+// The bundled C editor loop, linked with each declared buffer module, on the bundled sample
+// commands. Every module prints the expected output under tests/buffers/expected/, byte for
+// byte: a module that reports the ends has its own file with the messages for each step past an
+// end, and a module with a view its own drawings.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -12,6 +13,18 @@
 
 namespace {
 
+// The declarations of buffers/CMakeLists.txt.
+struct Module {
+    const char *name;
+    int capacity;
+    bool reports_ends;
+    bool view;
+    const char *libs;
+};
+const Module kModules[] = {
+#include "buffers/buffer_modules.inc"
+};
+
 std::string ReadFile(const std::string &path) {
     std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
     std::ostringstream text;
@@ -20,42 +33,43 @@ std::string ReadFile(const std::string &path) {
 }
 
 TEST(BufdemoTest, EveryModuleEditsTheSamples) {
-    std::istringstream modules(BUFFER_MODULES);
-    for (std::string module; modules >> module;) {
+    for (const Module &module : kModules) {
         for (const std::string sample : {"edit", "ends"}) {
-            std::string expected = sample + (module == "chunkrow" ? "-" + module : "");
-            wb::RunResult run = wb::RunProgram(
-                "bufdemo-" + module, {.input = ReadFile("buffers/samples/" + sample + ".txt")});
+            std::string expected = sample + (module.reports_ends ? "-reports-ends" : "");
+            wb::RunResult run =
+                wb::RunProgram(std::string("bufdemo-") + module.name,
+                               {.input = ReadFile("buffers/samples/" + sample + ".txt")});
             EXPECT_EQ(run, (wb::RunResult{ReadFile("tests/buffers/expected/" + expected + ".txt"),
                                           "", 0}))
-                << module << " on " << sample;
+                << module.name << " on " << sample;
         }
     }
 }
 
 // -i draws each module's own records after each display.
 TEST(BufdemoTest, EveryModuleDrawsItsRecords) {
-    std::istringstream modules(BUFFER_MODULES);
-    for (std::string module; modules >> module;) {
-        wb::RunResult run = wb::RunProgram(
-            "bufdemo-" + module, {.args = {"-i"}, .input = ReadFile("buffers/samples/inside.txt")});
-        EXPECT_EQ(run, (wb::RunResult{ReadFile("tests/buffers/expected/inside-" + module + ".txt"),
+    for (const Module &module : kModules) {
+        if (!module.view) continue;
+        wb::RunResult run =
+            wb::RunProgram(std::string("bufdemo-") + module.name,
+                           {.args = {"-i"}, .input = ReadFile("buffers/samples/inside.txt")});
+        EXPECT_EQ(run, (wb::RunResult{ReadFile(std::string("tests/buffers/expected/inside-") +
+                                               module.name + ".txt"),
                                       "", 0}))
-            << module;
+            << module.name;
     }
 }
 
 // -j writes the records as they stand at the end, here to standard error, empty otherwise.
 TEST(BufdemoTest, EveryModuleDescribesItsRecords) {
-    std::istringstream modules(BUFFER_MODULES);
-    for (std::string module; modules >> module;) {
+    for (const Module &module : kModules) {
+        if (!module.view) continue;
+        const std::string golden = std::string("tests/buffers/expected/inside-") + module.name;
         wb::RunResult run = wb::RunProgram(
-            "bufdemo-" + module,
+            std::string("bufdemo-") + module.name,
             {.args = {"-i", "-j", "/dev/stderr"}, .input = ReadFile("buffers/samples/inside.txt")});
-        EXPECT_EQ(run,
-                  (wb::RunResult{ReadFile("tests/buffers/expected/inside-" + module + ".txt"),
-                                 ReadFile("tests/buffers/expected/inside-" + module + ".json"), 0}))
-            << module;
+        EXPECT_EQ(run, (wb::RunResult{ReadFile(golden + ".txt"), ReadFile(golden + ".json"), 0}))
+            << module.name;
     }
     EXPECT_EQ(wb::RunProgram("bufdemo-chainrow",
                              {.args = {"-j", "/dev/stderr"}, .input = "Ia\"\\\x01\xc3\nB\nQ\nIz\n"})
@@ -64,6 +78,20 @@ TEST(BufdemoTest, EveryModuleDescribesItsRecords) {
               "\"cells\":[\"a\",\"\\\"\",\"\\\\\",\"\\u0001\",\"\\u00c3\"],\"cursor\":4,"
               "\"bytes\":{\"records\":[{\"name\":\"record\",\"count\":1,\"size\":16},"
               "{\"name\":\"cell\",\"count\":6,\"size\":16}],\"total\":112,\"characters\":5}}\n");
+}
+
+// A module declared without a view: bufdemo edits as ever, and its drawings say there is none.
+TEST(BufdemoTest, AModuleWithoutAViewSaysSo) {
+    const std::string none = "  no drawing: gridrow has no view of its records\n";
+    EXPECT_EQ(wb::RunProgram("bufdemo-gridrow-plain",
+                             {.args = {"-i", "-j", "/dev/stderr"},
+                              .input = ReadFile("buffers/samples/inside.txt")}),
+              (wb::RunResult{"> Iabcde\n a b c d e\n          ^\n" + none +
+                                 "> B\n a b c d e\n        ^\n" + none,
+                             "{\"module\":\"gridrow\",\"kind\":\"none\"}\n", 0}));
+    EXPECT_EQ(
+        wb::RunProgram("bufdemo-gridrow-plain", {.input = ReadFile("buffers/samples/edit.txt")}),
+        (wb::RunResult{ReadFile("tests/buffers/expected/edit.txt"), "", 0}));
 }
 
 TEST(BufdemoTest, AnyOtherArgumentIsAUsageError) {
