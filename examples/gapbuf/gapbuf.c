@@ -21,7 +21,7 @@
 #define INITIAL_SIZE 16
 
 struct bufferCDT {
-    char *chars;  /* size cells: text before the gap, the gap, text after the gap */
+    char *chars; /* size cells: text before the gap, the gap, text after the gap */
     int size;
     int gapStart; /* the cursor: cells 0 .. gapStart-1 are the text before it */
     int gapEnd;   /* cells gapEnd .. size-1 are the text after it */

@@ -83,12 +83,12 @@ TEST(BufdemoTest, EveryModuleDescribesItsRecords) {
 // A module declared without a view: bufdemo edits as ever, and its drawings say there is none.
 TEST(BufdemoTest, AModuleWithoutAViewSaysSo) {
     const std::string none = "  no drawing: gridrow has no view of its records\n";
-    EXPECT_EQ(wb::RunProgram("bufdemo-gridrow-plain",
-                             {.args = {"-i", "-j", "/dev/stderr"},
-                              .input = ReadFile("buffers/samples/inside.txt")}),
-              (wb::RunResult{"> Iabcde\n a b c d e\n          ^\n" + none +
-                                 "> B\n a b c d e\n        ^\n" + none,
-                             "{\"module\":\"gridrow\",\"kind\":\"none\"}\n", 0}));
+    EXPECT_EQ(
+        wb::RunProgram("bufdemo-gridrow-plain", {.args = {"-i", "-j", "/dev/stderr"},
+                                                 .input = ReadFile("buffers/samples/inside.txt")}),
+        (wb::RunResult{
+            "> Iabcde\n a b c d e\n          ^\n" + none + "> B\n a b c d e\n        ^\n" + none,
+            "{\"module\":\"gridrow\",\"kind\":\"none\"}\n", 0}));
     EXPECT_EQ(
         wb::RunProgram("bufdemo-gridrow-plain", {.input = ReadFile("buffers/samples/edit.txt")}),
         (wb::RunResult{ReadFile("tests/buffers/expected/edit.txt"), "", 0}));
