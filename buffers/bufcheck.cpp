@@ -587,27 +587,29 @@ double TimeOperation(int op, long length, bufferTraitsT traits) {
     return spent / static_cast<double>(op == BenchJumps ? 2 * done : done);
 }
 
-/* The growth class that fits the times best: for each, the least-squares c of t = c f(n),
- * and the one whose residual is smallest, as Google Benchmark chooses. */
+/* The growth class that fits the times best: for each, the c of t = c f(n) with the least
+ * relative squared error, and the class whose error is least. Relative, not absolute as Google
+ * Benchmark fits, so that one slow figure at the longest text (a cache edge, a doubling) does
+ * not outweigh every shorter one. */
 const char *FitClass(const long *lengths, const double *times, int n) {
     const char *const names[] = {"O(1)", "O(log n)", "O(n)", "O(n log n)", "O(n^2)"};
     const char *best = "-";
-    double bestResidual = 0;
+    double bestError = 0;
     for (int k = 0; k < 5; k++) {
-        double tf = 0, ff = 0, tt = 0;
+        double sum = 0, squares = 0; /* of f/t and (f/t)^2 */
         int used = 0;
         for (int i = 0; i < n; i++) {
-            if (times[i] < 0) continue;
+            if (times[i] <= 0) continue;
             double x = static_cast<double>(lengths[i]);
             double f = k == 0 ? 1 : k == 1 ? log(x) : k == 2 ? x : k == 3 ? x * log(x) : x * x;
-            tf += times[i] * f;
-            ff += f * f;
-            tt += times[i] * times[i];
+            sum += f / times[i];
+            squares += f / times[i] * (f / times[i]);
             used++;
         }
         if (used < 2) return best;
-        double residual = tt - tf * tf / ff;
-        if (best[0] == '-' || residual < bestResidual) best = names[k], bestResidual = residual;
+        /* c = sum / squares minimises the sum of (1 - c f/t)^2, which is then: */
+        double error = static_cast<double>(used) - sum * sum / squares;
+        if (best[0] == '-' || error < bestError) best = names[k], bestError = error;
     }
     return best;
 }
