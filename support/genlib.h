@@ -24,8 +24,16 @@ extern "C" {
 /* A pointer to a NUL-terminated character sequence. */
 typedef char *string;
 
-/* Truth values for the language's own bool. */
-enum { FALSE = 0, TRUE = 1 };
+/*
+ * Truth values for the language's own bool. curses.h and other headers define TRUE and FALSE
+ * as macros of the same values; included before this one, theirs stand and these are skipped.
+ */
+#ifndef FALSE
+enum { FALSE = 0 };
+#endif
+#ifndef TRUE
+enum { TRUE = 1 };
+#endif
 
 /*
  * Returns a new block of at least nbytes bytes (one byte when nbytes is 0), contents unset.
