@@ -7,9 +7,13 @@ set(WB_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wformat=2 -Wundef)
 
 # Product code stays within the C runtime: no exceptions, no RTTI, and libstdc++ is linked only
 # if something really needs it (nothing does), so programs start as fast as C ones.
+# Paths are written relative to the trees (assert's file names, debug information), so that a
+# build in another directory makes the same bytes.
 function(wb_product_options target)
   target_compile_options(${target} PRIVATE ${WB_WARNINGS} -Wconversion
-                         $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
+                         $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>
+                         -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
+                         -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
 
@@ -30,6 +34,14 @@ cmake_path(ABSOLUTE_PATH WB_BIN_TO_PROGRAMS BASE_DIRECTORY ${PROJECT_BINARY_DIR}
 cmake_path(ABSOLUTE_PATH WB_PROGRAMS_TO_DATA BASE_DIRECTORY ${WB_BUILD_PROGRAM_DIR} NORMALIZE
            OUTPUT_VARIABLE WB_BUILD_DATA_DIR)
 file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+
+# What outside clients build against lives in directories of the project's own, so that no file
+# of it can meet another package's: headers in include/workbench/ (clients still write
+# <buffers/buffer.h>: pkg-config and the CMake package add the directory), archives in
+# lib/workbench/ (their names stay lib<name>.a, the checker's link lines and the README's), and
+# package files named workbench-<name>.pc.
+set(WB_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/workbench)
+set(WB_LIB_DIR ${CMAKE_INSTALL_LIBDIR}/workbench)
 
 # wb_add_program(<name> SOURCES <files> [LIBS <targets>] [EXAMPLE])
 # A console program, reachable as <build>/bin/<name>, where the tour and the golden tests run it.
@@ -71,7 +83,8 @@ endfunction()
 # add_subdirectory parent and from the installed package. Its public headers install under
 # include/ as they stand in the source tree, and its <name>.pc names its DEPS in Requires.
 # A MODULE is one of the link-time modules offered to outside clients; the others are the small
-# support libraries they stand on.
+# support libraries they stand on. All of them install into the project's own directories
+# (WB_INCLUDE_DIR, WB_LIB_DIR, workbench-<name>.pc).
 function(wb_add_library name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "MODULE" "" "SOURCES;HEADERS;DEPS")
   add_library(${name} STATIC ${ARG_SOURCES})
@@ -86,19 +99,25 @@ function(wb_add_library name)
   if(NOT WORKBENCH_INSTALL)
     return()
   endif()
-  install(TARGETS ${name} EXPORT workbenchTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-          FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-  # A package file finds the prefix from its own place, so that a moved or unpacked tree (or one
-  # under PKG_CONFIG_SYSROOT_DIR) works. The archives are static, so their dependencies go in
-  # Requires, not Requires.private: a plain pkg-config --libs then lists every archive a client
-  # must link.
+  install(TARGETS ${name} EXPORT workbenchTargets ARCHIVE DESTINATION ${WB_LIB_DIR}
+          FILE_SET HEADERS DESTINATION ${WB_INCLUDE_DIR})
+  # A package file under /usr says its paths plainly, as the system's own do. Anywhere else it
+  # finds the prefix from its own place, so that a moved or unpacked tree (or one under
+  # PKG_CONFIG_SYSROOT_DIR) works. The archives are static, so their dependencies go in Requires,
+  # not Requires.private: a plain pkg-config --libs then lists every archive a client must link.
   set(WB_PC_NAME ${name})
-  file(RELATIVE_PATH WB_PC_TO_PREFIX ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
-  string(REGEX REPLACE "/$" "" WB_PC_TO_PREFIX ${WB_PC_TO_PREFIX})
-  list(JOIN ARG_DEPS " " WB_PC_REQUIRES)
+  if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+    set(WB_PC_PREFIX /usr)
+  else()
+    file(RELATIVE_PATH to_prefix ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
+    string(REGEX REPLACE "/$" "" to_prefix ${to_prefix})
+    set(WB_PC_PREFIX "\${pcfiledir}/${to_prefix}")
+  endif()
+  list(TRANSFORM ARG_DEPS PREPEND workbench- OUTPUT_VARIABLE requires)
+  list(JOIN requires " " WB_PC_REQUIRES)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/library.pc.in
-                 ${PROJECT_BINARY_DIR}/pkgconfig/${name}.pc @ONLY)
-  install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/${name}.pc
+                 ${PROJECT_BINARY_DIR}/pkgconfig/workbench-${name}.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/workbench-${name}.pc
           DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endfunction()
 

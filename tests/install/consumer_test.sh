@@ -48,13 +48,28 @@ consumer "$work/add_subdirectory" -DWORKBENCH_SOURCE="$source" \
 export PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig"
 cflags=(-Wall -Wextra -Wpedantic -Werror "${flags[@]}")
 for module in "${buffer_modules[@]}"; do
-    read -r -a pc <<<"$(pkg-config --cflags --libs "$module")"
+    read -r -a pc <<<"$(pkg-config --cflags --libs "workbench-$module")"
     "$cc" -std=c11 "${cflags[@]}" "$src/buffer_client.c" "${pc[@]}" -o "$work/pc_c_$module"
     "$cxx" -std=c++20 "${cflags[@]}" "$src/buffer_client.cpp" "${pc[@]}" -o "$work/pc_cxx_$module"
     check "$src/buffer_expected.txt" "$work/pc_c_$module"
     check "$src/buffer_expected.txt" "$work/pc_cxx_$module"
 done
-read -r -a pc <<<"$(pkg-config --cflags --libs wordsift sortbag lotdraw)"
+read -r -a pc <<<"$(pkg-config --cflags --libs workbench-wordsift workbench-sortbag workbench-lotdraw)"
 "$cc" -std=c11 "${cflags[@]}" "$src/modules_client.c" "${pc[@]}" -o "$work/pc_modules"
 check "$src/modules_expected.txt" "$work/pc_modules" "$work/one.txt"
-echo "clients of every module, built through find_package, add_subdirectory and pkg-config, print as expected"
+
+# genlib.h after or before a header with TRUE and FALSE macros (a stand-in, and curses.h where
+# it is installed), and alone, as C and as C++.
+read -r -a pc <<<"$(pkg-config --cflags --libs workbench-genlib)"
+truth=(-DTRUTH_HEADER='"truth_macros.h"' -DTRUTH_HEADER_AFTER='"truth_macros.h"' -DNONE)
+if echo '#include <curses.h>' | "$cc" -E -x c - >/dev/null 2>&1; then
+    truth+=(-DTRUTH_HEADER='<curses.h>' -DTRUTH_HEADER_AFTER='<curses.h>')
+fi
+for define in "${truth[@]}"; do
+    "$cc" -std=c11 "${cflags[@]}" "$define" "$src/truth_client.c" "${pc[@]}" -o "$work/truth_c"
+    "$cxx" -std=c++20 "${cflags[@]}" "$define" -x c++ "$src/truth_client.c" -x none "${pc[@]}" \
+        -o "$work/truth_cxx"
+    check <(echo "0 1") "$work/truth_c"
+    check <(echo "0 1") "$work/truth_cxx"
+done
+echo "clients of every module, built through find_package, add_subdirectory and pkg-config, and genlib.h beside curses' truth macros, print as expected"
