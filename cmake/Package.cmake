@@ -31,9 +31,15 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)
 
-# The package preset checks the tarball it has just built, unpacked as a user would.
+# The package preset checks the tarball it has just built, unpacked as a user would, with the
+# site when it is built.
 if(WORKBENCH_PACKAGE_CHECK)
+  set(site "")
+  if(WORKBENCH_WEB)
+    set(site --site)
+  endif()
   add_test(NAME package.check
            COMMAND ${PROJECT_SOURCE_DIR}/tests/install/package_test.sh ${PROJECT_BINARY_DIR}
-                   ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/workbench-${PROJECT_VERSION}-Linux.tar.gz)
+                   ${PROJECT_SOURCE_DIR} ${site}
+                   ${PROJECT_BINARY_DIR}/workbench-${PROJECT_VERSION}-Linux.tar.gz)
 endif()
