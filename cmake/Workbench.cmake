@@ -101,24 +101,23 @@ function(wb_add_library name)
   endif()
   install(TARGETS ${name} EXPORT workbenchTargets ARCHIVE DESTINATION ${WB_LIB_DIR}
           FILE_SET HEADERS DESTINATION ${WB_INCLUDE_DIR})
-  # A package file under /usr says its paths plainly, as the system's own do. Anywhere else it
-  # finds the prefix from its own place, so that a moved or unpacked tree (or one under
-  # PKG_CONFIG_SYSROOT_DIR) works. The archives are static, so their dependencies go in Requires,
-  # not Requires.private: a plain pkg-config --libs then lists every archive a client must link.
+  # A package file installed under /usr says its paths plainly, as the system's own do. Anywhere
+  # else it finds the prefix from its own place, so that a moved or unpacked tree (or one under
+  # PKG_CONFIG_SYSROOT_DIR) works. Which is known only at install time (cmake --install --prefix),
+  # so the file is made then (cmake/InstallPkgConfig.cmake). The archives are static, so their
+  # dependencies go in Requires, not Requires.private: a plain pkg-config --libs then lists every
+  # archive a client must link.
   set(WB_PC_NAME ${name})
-  if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
-    set(WB_PC_PREFIX /usr)
-  else()
-    file(RELATIVE_PATH to_prefix ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
-    string(REGEX REPLACE "/$" "" to_prefix ${to_prefix})
-    set(WB_PC_PREFIX "\${pcfiledir}/${to_prefix}")
-  endif()
+  set(WB_PC_PREFIX @WB_PC_PREFIX@)
+  file(RELATIVE_PATH to_prefix /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
   list(TRANSFORM ARG_DEPS PREPEND workbench- OUTPUT_VARIABLE requires)
   list(JOIN requires " " WB_PC_REQUIRES)
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/library.pc.in
-                 ${PROJECT_BINARY_DIR}/pkgconfig/workbench-${name}.pc @ONLY)
-  install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/workbench-${name}.pc
-          DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+  set(pc ${PROJECT_BINARY_DIR}/pkgconfig/workbench-${name}.pc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/library.pc.in ${pc}.in @ONLY)
+  install(CODE "set(WB_PC_FILE \"${pc}\")
+set(WB_PC_TO_PREFIX \"${to_prefix}\")
+set(WB_PC_DESTINATION \"${CMAKE_INSTALL_LIBDIR}/pkgconfig\")")
+  install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/InstallPkgConfig.cmake)
 endfunction()
 
 # The CMake package, and a file of the project's lists for the scripts (the tour and the install

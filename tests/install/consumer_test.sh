@@ -45,7 +45,8 @@ consumer "$work/add_subdirectory" -DWORKBENCH_SOURCE="$source" \
     -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
 
 # The installed headers compile free of warnings, as C and as C++.
-export PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig"
+export PKG_CONFIG_PATH
+PKG_CONFIG_PATH=$(find "$work/prefix" -type d -name pkgconfig)
 cflags=(-Wall -Wextra -Wpedantic -Werror "${flags[@]}")
 for module in "${buffer_modules[@]}"; do
     read -r -a pc <<<"$(pkg-config --cflags --libs "workbench-$module")"

@@ -1,0 +1,12 @@
+# Run at install time for each library (wb_add_library sets WB_PC_FILE, WB_PC_TO_PREFIX, the way
+# from the package file's directory up to the prefix, and WB_PC_DESTINATION): the package file
+# gets /usr as its prefix when it is installed there, and its own place otherwise.
+if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  set(WB_PC_PREFIX /usr)
+else()
+  set(WB_PC_PREFIX "\${pcfiledir}/${WB_PC_TO_PREFIX}")
+endif()
+string(REGEX REPLACE "/$" "" WB_PC_PREFIX "${WB_PC_PREFIX}")
+configure_file(${WB_PC_FILE}.in ${WB_PC_FILE} @ONLY)
+file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/${WB_PC_DESTINATION}" TYPE FILE
+     FILES ${WB_PC_FILE})
