@@ -25,14 +25,17 @@ extern "C" {
 typedef char *string;
 
 /*
- * Truth values for the language's own bool. curses.h and other headers define TRUE and FALSE
- * as macros of the same values; included before this one, theirs stand and these are skipped.
+ * Truth values for the language's own bool, one enumeration as they always were (so that
+ * "c ? TRUE : FALSE" stays one type). curses.h and other headers define TRUE and FALSE as macros
+ * of the same values; included before this one, theirs stand, and one defined alone gets its
+ * partner as a macro too.
  */
-#ifndef FALSE
-enum { FALSE = 0 };
-#endif
-#ifndef TRUE
-enum { TRUE = 1 };
+#if !defined(TRUE) && !defined(FALSE)
+enum { FALSE = 0, TRUE = 1 };
+#elif !defined(TRUE)
+#define TRUE 1
+#elif !defined(FALSE)
+#define FALSE 0
 #endif
 
 /*
