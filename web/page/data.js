@@ -1,5 +1,6 @@
 // The data the build embedded (workbench-data.js): the modules, the manual texts and the samples,
-// one gzip stream in base 85 (see build-site.mjs), because file:// allows no fetch.
+// one gzip stream in base 85 (see build-site.mjs), because file:// allows no fetch. Inside the
+// gzip, copies from far back are their length and distance: farCopies in build-site.mjs.
 const text = new TextDecoder();
 
 function base85(string, length) {
@@ -16,10 +17,31 @@ function base85(string, length) {
     return out.subarray(0, length);
 }
 
+function undoFarCopies(bytes) {
+    const view = new DataView(bytes.buffer, bytes.byteOffset);
+    const out = new Uint8Array(view.getUint32(0, true));
+    let i = 8, o = 0, l = 8 + view.getUint32(4, true);
+    const varint = () => {
+        let n = 0, shift = 1, b;
+        do { b = bytes[i++]; n += (b & 127) * shift; shift *= 128; } while (b & 128);
+        return n;
+    };
+    while (o < out.length) {
+        const literal = varint();
+        out.set(bytes.subarray(l, l + literal), o);
+        l += literal;
+        o += literal;
+        const length = varint();
+        // Byte by byte: a copy may run into what it is making.
+        for (let from = length ? o - varint() : 0, end = o + length; o < end;) out[o++] = out[from++];
+    }
+    return out;
+}
+
 async function unpack() {
     const packed = base85(globalThis.WB_DATA, globalThis.WB_DATA_LENGTH);
     const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
-    const all = new Uint8Array(await new Response(stream).arrayBuffer());
+    const all = undoFarCopies(new Uint8Array(await new Response(stream).arrayBuffer()));
     const headerLength = new DataView(all.buffer).getUint32(0, true);
     const start = 4 + headerLength;
     const entries = new Map();

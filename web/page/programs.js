@@ -3,6 +3,7 @@
 import { module, textOf, has, keys } from './data.js';
 import { runModule } from './wasi.js';
 import { PROGRAMS } from './setup.js';
+import { drawView } from './views.js';
 
 const decoder = new TextDecoder();
 const states = new Map();
@@ -25,6 +26,7 @@ function sample(key) {
 
 // The NAME line of the manual page: "workbench-x - what it does".
 function summary(program) {
+    if (program.summary) return program.summary;
     const key = `man/${program.man}`;
     if (!has(key)) return '';
     const match = textOf(key).match(/NAME\s*\n\s*\S+ - (.+(?:\n {7}\S.*)*)/);
@@ -45,6 +47,9 @@ function initialState(program) {
         fixedClock: '',
         dialogueClock: null,
         result: null,
+        inside: false,
+        drawings: [],
+        shown: 0,
     };
 }
 
@@ -63,9 +68,10 @@ function clockFor(state) {
 }
 
 async function run(program, state) {
+    const inside = state.inside && program.view;
     const options = {
         name: program.name,
-        args: words(state.args),
+        args: [...words(state.args), ...(inside ? words(program.view) : [])],
         files: state.files,
         share: program.share && Object.fromEntries(Object.entries(program.share).map(([n, k]) => [n, sample(k)])),
     };
@@ -78,7 +84,49 @@ async function run(program, state) {
         Object.assign(options, { stdin: state.stdin, clock: clockFor(state) });
     }
     state.result = await runModule(await module(program.name), options);
+    if (inside) {
+        // A dialogue stopped at a read has its drawings still in the C library's buffer: the same
+        // lines run again to their end give the file as it would be had the learner ended there.
+        const files = state.result.waiting
+            ? (await runModule(await module(program.name), { ...options, eof: true })).files : state.result.files;
+        state.drawings = decoder.decode(files[VIEW_FILE] || new Uint8Array(0)).split('\n').filter((l) => l).map((l) => {
+            try { return JSON.parse(l); } catch (e) { return { kind: 'not JSON', line: l }; }
+        });
+        // The structure as the run left it; the steps go back from there.
+        state.shown = Math.max(state.drawings.length - 1, 0);
+    }
     if (current === program) showResult(program, state);
+}
+
+const VIEW_FILE = 'view.json';
+
+// The drawings of the last run with one shown, and steps over them all.
+function insideBlock(program, state) {
+    const n = state.drawings.length;
+    const box = element('section', { class: 'inside', 'aria-label': 'the inside' });
+    const picture = element('div', { class: 'v-picture' });
+    const label = element('span', { class: 'step-label' });
+    const slider = element('input', { type: 'range', min: '0', max: String(Math.max(n - 1, 0)), 'aria-label': 'drawing' });
+    const go = (i) => {
+        state.shown = Math.max(0, Math.min(n - 1, i));
+        slider.value = String(state.shown);
+        label.textContent = `drawing ${state.shown + 1} of ${n}`;
+        picture.innerHTML = drawView(state.drawings[state.shown]);
+        for (const [b, off] of buttons) b.disabled = off();
+    };
+    const button = (text, title, to, off) => [element('button', { type: 'button', title, onclick: () => go(to()) }, text), off];
+    const buttons = [
+        button('|\u25C0', 'the first drawing', () => 0, () => state.shown === 0),
+        button('\u25C0', 'one drawing back', () => state.shown - 1, () => state.shown === 0),
+        button('\u25B6', 'one drawing forward', () => state.shown + 1, () => state.shown === n - 1),
+        button('\u25B6|', 'the last drawing', () => n - 1, () => state.shown === n - 1),
+    ];
+    slider.addEventListener('input', () => go(Number(slider.value)));
+    const [first, back, forward, last] = buttons.map(([b]) => b);
+    box.append(element('div', { class: 'steps' }, first, back, slider, forward, last, label), picture);
+    if (n) go(state.shown);
+    else picture.append(element('p', { class: 'v-empty' }, `no drawing: the run wrote nothing to ${VIEW_FILE}`));
+    return box;
 }
 
 function showManual(program) {
@@ -221,6 +269,7 @@ function showResult(program, state) {
             } }, 'keep this time')));
     }
     holder.append(foot);
+    if (state.inside && program.view) holder.append(insideBlock(program, state));
     screen.scrollTop = screen.scrollHeight;
     if (!result.hasFlush && state.typed) {
         holder.append(element('p', { class: 'hint' }, 'This build of the module cannot flush its output at each read: a prompt may show after the line typed for it.'));
@@ -238,12 +287,23 @@ function showProgram(program) {
         event.preventDefault();
         if (state.typed) restart(program, state);
         else run(program, state);
-    } }, element('span', { class: 'prompt' }, '$'), element('code', {}, program.name), args, clockBlock(state), runButton);
+    } }, element('span', { class: 'prompt' }, '$'), element('code', {}, program.name), args,
+        program.view && state.inside ? element('code', { class: 'view-args', title: 'added for the inside' }, program.view) : '',
+        clockBlock(state), runButton);
+    const toggle = program.view ? element('label', { class: 'inside-toggle' }, element('input', {
+        type: 'checkbox', checked: state.inside, onchange: (event) => {
+            state.inside = event.target.checked;
+            state.drawings = [];
+            state.shown = 0;
+            showProgram(program);
+            if (state.result) run(program, state);
+        } }), ' show the inside: run it with ', element('code', {}, program.view),
+        ` added, as its manual page says, and draw each line of ${VIEW_FILE} below its output`) : '';
     document.getElementById('program').replaceChildren(
         element('header', {}, element('h2', {}, program.name), element('p', { class: 'summary' }, summary(program),
             program.note ? element('span', { class: 'note' }, program.note) : ''),
             element('button', { type: 'button', class: 'manual-button', onclick: () => showManual(program) }, 'manual page')),
-        form,
+        form, toggle,
         element('div', { class: 'inputs' }, filesBlock(program, state), stdinBlock(program, state)),
         element('div', { id: 'output', class: 'output' }));
     showResult(program, state);

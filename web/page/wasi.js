@@ -149,6 +149,15 @@ export async function runModule(module, options) {
         view.setBigUint64(out, ns, true);
         return 0;
     };
+    // The C library looks for preopened directories from fd 3 up until EBADF, and again whenever
+    // wb_flush_stdout is called (an export of a command module runs the constructors first). By
+    // then a file the program opened (-j FILE) may hold the next fd: the shim answers NOTSUP for
+    // it, which the C library takes for a broken runtime (exit 71); it must end the search instead.
+    const prestat = shim.wasiImport.fd_prestat_get;
+    shim.wasiImport.fd_prestat_get = (fd, out) => {
+        const ret = prestat(fd, out);
+        return ret === wasi.ERRNO_NOTSUP ? wasi.ERRNO_BADF : ret;
+    };
     const instance = await WebAssembly.instantiate(module, { wasi_snapshot_preview1: shim.wasiImport });
     const flushExport = instance.exports.wb_flush_stdout;
     if (flushExport) run.flush = () => flushExport();

@@ -73,7 +73,9 @@ export function runNative(program, { args = [], stdin = '', files = {} } = {}) {
     const dir = fs.mkdtempSync(path.join(process.env.TMPDIR || '/tmp', 'wb-native-'));
     for (const [name, text] of Object.entries(files)) fs.writeFileSync(path.join(dir, name), text);
     const done = spawnSync(path.join(nativeBin, program), args, { cwd: dir, input: stdin, encoding: 'utf8' });
+    // The files in "." afterwards, such as what -j FILE wrote.
+    const after = Object.fromEntries(fs.readdirSync(dir).map((name) => [name, fs.readFileSync(path.join(dir, name), 'utf8')]));
     fs.rmSync(dir, { recursive: true, force: true });
     if (done.error) throw done.error;
-    return { stdout: done.stdout, stderr: done.stderr, status: done.status };
+    return { stdout: done.stdout, stderr: done.stderr, status: done.status, files: after };
 }
