@@ -271,9 +271,6 @@ function showResult(program, state) {
     holder.append(foot);
     if (state.inside && program.view) holder.append(insideBlock(program, state));
     screen.scrollTop = screen.scrollHeight;
-    if (!result.hasFlush && state.typed) {
-        holder.append(element('p', { class: 'hint' }, 'This build of the module cannot flush its output at each read: a prompt may show after the line typed for it.'));
-    }
 }
 
 function showProgram(program) {

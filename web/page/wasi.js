@@ -61,8 +61,8 @@ class Input extends Fd {
                 this.pos += data.length;
                 return { ret: 0, data };
             }
-            // The prompt must be on screen before the echo of the answer.
-            run.flush();
+            // The module has written out its prompt already: it flushes its standard output
+            // before each read of standard input, so the echo of the answer lands after it.
             if (this.next < this.lines.length) {
                 this.bytes = run.encoder.encode(this.lines[this.next++] + '\n');
                 run.log.push({ fd: 0, bytes: this.bytes });
@@ -120,7 +120,6 @@ export async function runModule(module, options) {
         log: [],
         size: 0,
         clockRead: false,
-        flush: () => {},
         emit(fd, data) {
             this.size += data.length;
             if (this.size > OUTPUT_LIMIT) throw new Runaway('wrote more than 4 MB');
@@ -149,18 +148,7 @@ export async function runModule(module, options) {
         view.setBigUint64(out, ns, true);
         return 0;
     };
-    // The C library looks for preopened directories from fd 3 up until EBADF, and again whenever
-    // wb_flush_stdout is called (an export of a command module runs the constructors first). By
-    // then a file the program opened (-j FILE) may hold the next fd: the shim answers NOTSUP for
-    // it, which the C library takes for a broken runtime (exit 71); it must end the search instead.
-    const prestat = shim.wasiImport.fd_prestat_get;
-    shim.wasiImport.fd_prestat_get = (fd, out) => {
-        const ret = prestat(fd, out);
-        return ret === wasi.ERRNO_NOTSUP ? wasi.ERRNO_BADF : ret;
-    };
     const instance = await WebAssembly.instantiate(module, { wasi_snapshot_preview1: shim.wasiImport });
-    const flushExport = instance.exports.wb_flush_stdout;
-    if (flushExport) run.flush = () => flushExport();
     let status = null;
     let waiting = false;
     let fault = null;
@@ -192,6 +180,5 @@ export async function runModule(module, options) {
         files: after,
         clockRead: run.clockRead,
         clock,
-        hasFlush: !!flushExport,
     };
 }
