@@ -4,11 +4,13 @@
 # the CMake package's workbench_check_buffer under CTest; a copy with one planted fault fails
 # with the commands that replay it; a missing compiler and a file that does not compile are
 # refused with status 2.
-# usage: example_test.sh <build dir> <source dir> <C compiler>
+# usage: example_test.sh <build dir> <source dir> <C compiler> [the build's C flags]
 set -euo pipefail
 build=$1
 source=$2
 export CC=$3
+# The archives of a sanitizer build need its runtime in whatever links them.
+read -r -a flags <<<"${4:-}"
 example=$source/examples/gapbuf
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -38,8 +40,9 @@ expected=$(sed -n '/^Expected/,/^Actual/p' "$work/out" | sed '1d;$d')
 
 # From CMake, under CTest.
 cmake -S "$example" -B "$work/cmake" -G Ninja -DCMAKE_C_COMPILER="$CC" \
+    -DCMAKE_C_FLAGS="${flags[*]}" -DCMAKE_EXE_LINKER_FLAGS="${flags[*]}" \
     -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
-cmake --build "$work/cmake" >/dev/null
+cmake --build "$work/cmake" >"$work/out" || fail "building the example: $(cat "$work/out")"
 ctest --test-dir "$work/cmake" --output-on-failure >/dev/null || fail "ctest on the example"
 
 # Refusals: status 2 with a clear message.
