@@ -29,6 +29,9 @@ set(CPACK_PACKAGE_VENDOR "the workbench authors")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Staged through DESTDIR, so that the install sees its real prefix, /usr, and the package files
+# say it plainly, as in the Debian packages.
+set(CPACK_SET_DESTDIR ON)
 include(CPack)
 
 # The package preset checks the tarball it has just built, unpacked as a user would, with the
