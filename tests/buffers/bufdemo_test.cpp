@@ -25,22 +25,16 @@ const Module kModules[] = {
 #include "buffers/buffer_modules.inc"
 };
 
-std::string ReadFile(const std::string &path) {
-    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(BufdemoTest, EveryModuleEditsTheSamples) {
     for (const Module &module : kModules) {
         for (const std::string sample : {"edit", "ends"}) {
             std::string expected = sample + (module.reports_ends ? "-reports-ends" : "");
             wb::RunResult run =
                 wb::RunProgram(std::string("bufdemo-") + module.name,
-                               {.input = ReadFile("buffers/samples/" + sample + ".txt")});
-            EXPECT_EQ(run, (wb::RunResult{ReadFile("tests/buffers/expected/" + expected + ".txt"),
-                                          "", 0}))
+                               {.input = wb::SourceFile("buffers/samples/" + sample + ".txt")});
+            EXPECT_EQ(run,
+                      (wb::RunResult{wb::SourceFile("tests/buffers/expected/" + expected + ".txt"),
+                                     "", 0}))
                 << module.name << " on " << sample;
         }
     }
@@ -52,9 +46,9 @@ TEST(BufdemoTest, EveryModuleDrawsItsRecords) {
         if (!module.view) continue;
         wb::RunResult run =
             wb::RunProgram(std::string("bufdemo-") + module.name,
-                           {.args = {"-i"}, .input = ReadFile("buffers/samples/inside.txt")});
-        EXPECT_EQ(run, (wb::RunResult{ReadFile(std::string("tests/buffers/expected/inside-") +
-                                               module.name + ".txt"),
+                           {.args = {"-i"}, .input = wb::SourceFile("buffers/samples/inside.txt")});
+        EXPECT_EQ(run, (wb::RunResult{wb::SourceFile(std::string("tests/buffers/expected/inside-") +
+                                                     module.name + ".txt"),
                                       "", 0}))
             << module.name;
     }
@@ -65,10 +59,11 @@ TEST(BufdemoTest, EveryModuleDescribesItsRecords) {
     for (const Module &module : kModules) {
         if (!module.view) continue;
         const std::string golden = std::string("tests/buffers/expected/inside-") + module.name;
-        wb::RunResult run = wb::RunProgram(
-            std::string("bufdemo-") + module.name,
-            {.args = {"-i", "-j", "/dev/stderr"}, .input = ReadFile("buffers/samples/inside.txt")});
-        EXPECT_EQ(run, (wb::RunResult{ReadFile(golden + ".txt"), ReadFile(golden + ".json"), 0}))
+        wb::RunResult run = wb::RunProgram(std::string("bufdemo-") + module.name,
+                                           {.args = {"-i", "-j", "/dev/stderr"},
+                                            .input = wb::SourceFile("buffers/samples/inside.txt")});
+        EXPECT_EQ(run, (wb::RunResult{wb::SourceFile(golden + ".txt"),
+                                      wb::SourceFile(golden + ".json"), 0}))
             << module.name;
     }
     EXPECT_EQ(wb::RunProgram("bufdemo-chainrow",
@@ -83,15 +78,15 @@ TEST(BufdemoTest, EveryModuleDescribesItsRecords) {
 // A module declared without a view: bufdemo edits as ever, and its drawings say there is none.
 TEST(BufdemoTest, AModuleWithoutAViewSaysSo) {
     const std::string none = "  no drawing: gridrow has no view of its records\n";
-    EXPECT_EQ(
-        wb::RunProgram("bufdemo-gridrow-plain", {.args = {"-i", "-j", "/dev/stderr"},
-                                                 .input = ReadFile("buffers/samples/inside.txt")}),
-        (wb::RunResult{
-            "> Iabcde\n a b c d e\n          ^\n" + none + "> B\n a b c d e\n        ^\n" + none,
-            "{\"module\":\"gridrow\",\"kind\":\"none\"}\n", 0}));
-    EXPECT_EQ(
-        wb::RunProgram("bufdemo-gridrow-plain", {.input = ReadFile("buffers/samples/edit.txt")}),
-        (wb::RunResult{ReadFile("tests/buffers/expected/edit.txt"), "", 0}));
+    EXPECT_EQ(wb::RunProgram("bufdemo-gridrow-plain",
+                             {.args = {"-i", "-j", "/dev/stderr"},
+                              .input = wb::SourceFile("buffers/samples/inside.txt")}),
+              (wb::RunResult{"> Iabcde\n a b c d e\n          ^\n" + none +
+                                 "> B\n a b c d e\n        ^\n" + none,
+                             "{\"module\":\"gridrow\",\"kind\":\"none\"}\n", 0}));
+    EXPECT_EQ(wb::RunProgram("bufdemo-gridrow-plain",
+                             {.input = wb::SourceFile("buffers/samples/edit.txt")}),
+              (wb::RunResult{wb::SourceFile("tests/buffers/expected/edit.txt"), "", 0}));
 }
 
 TEST(BufdemoTest, AnyOtherArgumentIsAUsageError) {

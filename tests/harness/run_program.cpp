@@ -64,6 +64,10 @@ std::string ProgramPath(const std::string &program) {
     return std::string(WORKBENCH_BIN_DIR) + "/" + program;
 }
 
+std::string SourceFile(const std::string &path) {
+    return ReadFile(fs::path(WORKBENCH_SOURCE_DIR) / path);
+}
+
 std::string ScratchFile(const std::string &contents) {
     // Removed at the end by the process that made it (a death-test child runs destructors too).
     static const struct Dir {

@@ -38,6 +38,9 @@ RunResult RunProgram(const std::string &program, const Run &run = {});
 // Path of a built program, for tests that need it directly.
 std::string ProgramPath(const std::string &program);
 
+// The contents of a file of the source tree (a sample, a golden file), by its path there.
+std::string SourceFile(const std::string &path);
+
 // Writes contents to a new file in a scratch directory that lasts as long as the test program,
 // for in-process tests that read files, and returns its path.
 std::string ScratchFile(const std::string &contents);

@@ -72,20 +72,13 @@ TEST(HashprobeTest, LoadsAndLists) {
     }
 }
 
-std::string Source(const std::string &path) {
-    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // -i draws the table's runs after each stored key, -j FILE describes each drawing; any other
 // argument list leaves the run as it was.
 TEST(HashprobeTest, Views) {
-    const std::string sample = Source("hashing/samples/data.txt");
+    const std::string sample = wb::SourceFile("hashing/samples/data.txt");
     const std::string plain = Probe(sample).out;
-    const std::string drawn = Source("tests/hashing/expected/hashprobe-inside.txt");
-    const std::string described = Source("tests/hashing/expected/hashprobe-inside.json");
+    const std::string drawn = wb::SourceFile("tests/hashing/expected/hashprobe-inside.txt");
+    const std::string described = wb::SourceFile("tests/hashing/expected/hashprobe-inside.json");
     const struct {
         std::vector<std::string> args;
         wb::RunResult expected;

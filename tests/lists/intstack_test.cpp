@@ -76,20 +76,13 @@ TEST(IntstackTest, DataFiles) {
     }
 }
 
-std::string Source(const std::string &path) {
-    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // -i draws the stack after each change and -j FILE describes each drawing; any other
 // argument list leaves the run as it was.
 TEST(IntstackTest, Views) {
-    const std::string sample = Source("lists/samples/stack.txt");
+    const std::string sample = wb::SourceFile("lists/samples/stack.txt");
     const std::string plain = wb::RunProgram("intstack", {.files = {{"data.txt", sample}}}).out;
-    const std::string drawn = Source("tests/lists/expected/intstack-inside.txt");
-    const std::string described = Source("tests/lists/expected/intstack-inside.json");
+    const std::string drawn = wb::SourceFile("tests/lists/expected/intstack-inside.txt");
+    const std::string described = wb::SourceFile("tests/lists/expected/intstack-inside.json");
     const struct {
         std::vector<std::string> args;
         wb::RunResult expected;

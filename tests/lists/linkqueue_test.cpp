@@ -135,18 +135,11 @@ TEST(LinkqueueProgramTest, Demonstration) {
     EXPECT_EQ(result, (wb::RunResult{kDemonstration, "", 0}));
 }
 
-std::string Source(const std::string &path) {
-    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // -i draws the queue after each insertion and each removal that took a node; -j FILE
 // describes each drawing; any other argument list leaves the demonstration as it was.
 TEST(LinkqueueProgramTest, Views) {
-    const std::string drawn = Source("tests/lists/expected/linkqueue-inside.txt");
-    const std::string described = Source("tests/lists/expected/linkqueue-inside.json");
+    const std::string drawn = wb::SourceFile("tests/lists/expected/linkqueue-inside.txt");
+    const std::string described = wb::SourceFile("tests/lists/expected/linkqueue-inside.json");
     const struct {
         std::vector<std::string> args;
         wb::RunResult expected;

@@ -37,16 +37,9 @@ TEST(RinglistTest, CommandLine) {
     }
 }
 
-std::string Source(const std::string &path) {
-    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The ring list's example client draws the ring after every command; it takes -j FILE only.
 TEST(RinglistTest, RingdemoDrawsTheRing) {
-    const std::string commands = Source("lists/samples/ring-commands.txt");
+    const std::string commands = wb::SourceFile("lists/samples/ring-commands.txt");
     const std::string usage =
         "usage: ringdemo [-j FILE] < commands\n"
         "  -j FILE  also write each drawing of the ring to FILE as a line of JSON\n";
@@ -54,12 +47,12 @@ TEST(RinglistTest, RingdemoDrawsTheRing) {
         std::vector<std::string> args;
         wb::RunResult expected;
     } cases[] = {
-        {{}, {Source("tests/lists/expected/ringdemo.txt"), "", 0}},
+        {{}, {wb::SourceFile("tests/lists/expected/ringdemo.txt"), "", 0}},
         {{"-j", "view.json"},
-         {Source("tests/lists/expected/ringdemo.txt"),
+         {wb::SourceFile("tests/lists/expected/ringdemo.txt"),
           "",
           0,
-          {{"view.json", Source("tests/lists/expected/ringdemo.json")}}}},
+          {{"view.json", wb::SourceFile("tests/lists/expected/ringdemo.json")}}}},
         {{"-i"}, {"", usage, 2}},
         {{"-j"}, {"", usage, 2}},
         {{"-j", "a", "-j", "b"}, {"", usage, 2}},

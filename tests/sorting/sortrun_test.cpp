@@ -71,17 +71,10 @@ TEST(SortrunTest, CompactVariantDiffersOnlyInTheEnding) {
               Values(full.out.substr(kLabel.size()), ",\n"));
 }
 
-std::string Source(const std::string &path) {
-    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // -i draws every selection pass and merge step before the listing, -j FILE describes each
 // drawing; any other argument list leaves the output as it was.
 TEST(SortrunTest, Views) {
-    const std::string drawn = Source("tests/sorting/expected/sortrun-inside.txt");
+    const std::string drawn = wb::SourceFile("tests/sorting/expected/sortrun-inside.txt");
     for (const std::string program : {"sortrun", "sortrun-compact"}) {
         SCOPED_TRACE(program);
         const std::string plain = wb::RunProgram(program).out;

@@ -160,20 +160,13 @@ TEST(DriverTest, SignsSpacingAndRangeOfKeys) {
     }
 }
 
-std::string Source(const std::string &path) {
-    std::ifstream in(std::string(WORKBENCH_SOURCE_DIR) + "/" + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // -i draws the tree after each I, D and F with the key's path marked, -j FILE describes each
 // drawing; any other argument list leaves the session as it was.
 TEST(DriverTest, Views) {
-    const std::string commands = Source("trees/samples/commands.txt");
+    const std::string commands = wb::SourceFile("trees/samples/commands.txt");
     const std::string plain = wb::RunProgram("driver", {.input = commands}).out;
-    const std::string drawn = Source("tests/trees/expected/driver-inside.txt");
-    const std::string described = Source("tests/trees/expected/driver-inside.json");
+    const std::string drawn = wb::SourceFile("tests/trees/expected/driver-inside.txt");
+    const std::string described = wb::SourceFile("tests/trees/expected/driver-inside.json");
     const struct {
         std::vector<std::string> args;
         wb::RunResult expected;
