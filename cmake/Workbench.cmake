@@ -78,21 +78,23 @@ function(wb_add_program name)
   endif()
 endfunction()
 
-# wb_add_library(<name> SOURCES <files> HEADERS <headers> [DEPS <libraries>] [MODULE])
+# wb_add_library(<name> SOURCES <files> HEADERS <headers> [DEPS <libraries>]
+#                [SYSTEM <libraries>] [MODULE])
 # A static archive with C linkage, used as workbench::<name> from the build tree, from an
 # add_subdirectory parent and from the installed package. Its public headers install under
-# include/ as they stand in the source tree, and its <name>.pc names its DEPS in Requires.
+# include/ as they stand in the source tree, and its <name>.pc names its DEPS in Requires and
+# the SYSTEM libraries it needs (m) in Libs.
 # A MODULE is one of the link-time modules offered to outside clients; the others are the small
 # support libraries they stand on. All of them install into the project's own directories
 # (WB_INCLUDE_DIR, WB_LIB_DIR, workbench-<name>.pc).
 function(wb_add_library name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "MODULE" "" "SOURCES;HEADERS;DEPS")
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "MODULE" "" "SOURCES;HEADERS;DEPS;SYSTEM")
   add_library(${name} STATIC ${ARG_SOURCES})
   add_library(workbench::${name} ALIAS ${name})
   wb_product_options(${name})
   target_sources(${name} PUBLIC FILE_SET HEADERS BASE_DIRS ${PROJECT_SOURCE_DIR}
                  FILES ${ARG_HEADERS})
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_SYSTEM})
   if(ARG_MODULE)
     set_property(GLOBAL APPEND PROPERTY WB_MODULES ${name})
   endif()
@@ -112,6 +114,8 @@ function(wb_add_library name)
   file(RELATIVE_PATH to_prefix /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
   list(TRANSFORM ARG_DEPS PREPEND workbench- OUTPUT_VARIABLE requires)
   list(JOIN requires " " WB_PC_REQUIRES)
+  list(TRANSFORM ARG_SYSTEM PREPEND " -l" OUTPUT_VARIABLE system)
+  string(JOIN "" WB_PC_SYSTEM_LIBS ${system})
   set(pc ${PROJECT_BINARY_DIR}/pkgconfig/workbench-${name}.pc)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/library.pc.in ${pc}.in @ONLY)
   install(CODE "set(WB_PC_FILE \"${pc}\")
