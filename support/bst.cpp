@@ -22,17 +22,6 @@ static void PrintKey(int key, int *printed) {
     (*printed)++;
 }
 
-static int NodeCount(treeT t) {
-    return t == nullptr ? 0 : 1 + NodeCount(t->left) + NodeCount(t->right);
-}
-
-static int Height(treeT t) {
-    if (t == nullptr) return 0;
-    int left = Height(t->left);
-    int right = Height(t->right);
-    return 1 + (left > right ? left : right);
-}
-
 static void Walk(treeT t, walkOrderT order, int *printed) {
     if (t == nullptr) return;
     if (order == PreOrder) PrintKey(t->key, printed);
@@ -149,7 +138,7 @@ void Max(treeT t) {
 }
 
 void height(treeT t) {
-    printf("%d", Height(t));
+    printf("%d", TreeHeight(t));
 }
 
 void Count(treeT t) {

@@ -14,4 +14,17 @@ struct nodeT {
     nodeT *right; /* larger keys */
 };
 
+/* The number of nodes in t, and its height (0 for an empty tree): what Count and height print,
+ * as numbers for the library and the drawing. */
+static inline int NodeCount(treeT t) {
+    return t == nullptr ? 0 : 1 + NodeCount(t->left) + NodeCount(t->right);
+}
+
+static inline int TreeHeight(treeT t) {
+    if (t == nullptr) return 0;
+    int left = TreeHeight(t->left);
+    int right = TreeHeight(t->right);
+    return 1 + (left > right ? left : right);
+}
+
 #endif

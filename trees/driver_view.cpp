@@ -5,17 +5,6 @@
 
 #include "support/bst_internal.h"
 
-static int Size(treeT t) {
-    return t == nullptr ? 0 : 1 + Size(t->left) + Size(t->right);
-}
-
-static int Height(treeT t) {
-    if (t == nullptr) return 0;
-    int left = Height(t->left);
-    int right = Height(t->right);
-    return 1 + (left > right ? left : right);
-}
-
 /* What the walk carries down: the text before each line and the next node's place. */
 typedef struct {
     viewT *view;
@@ -32,7 +21,7 @@ static void DrawNode(walkT *walk, treeT t, int parent, const char *side, int dep
                      bool onPath, bool last) {
     viewT *view = walk->view;
     int id = walk->nextId++;
-    int myRank = rank + Size(t->left);
+    int myRank = rank + NodeCount(t->left);
     if (depth == 0)
         ViewText(view, "  %d%s\n", t->key, onPath ? "*" : "");
     else
@@ -62,8 +51,8 @@ static void DrawNode(walkT *walk, treeT t, int parent, const char *side, int dep
 }
 
 void DrawTree(viewT *view, treeT tree, char command, int key) {
-    int count = Size(tree);
-    int height = Height(tree);
+    int count = NodeCount(tree);
+    int height = TreeHeight(tree);
     ViewOpen(view, nullptr, '{');
     ViewString(view, "kind", "tree");
     ViewChar(view, "command", command);
