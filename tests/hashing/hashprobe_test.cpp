@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "run_program.h"
+#include "views.h"
 
 namespace {
 
@@ -79,19 +80,8 @@ TEST(HashprobeTest, Views) {
     const std::string plain = Probe(sample).out;
     const std::string drawn = wb::SourceFile("tests/hashing/expected/hashprobe-inside.txt");
     const std::string described = wb::SourceFile("tests/hashing/expected/hashprobe-inside.json");
-    const struct {
-        std::vector<std::string> args;
-        wb::RunResult expected;
-    } cases[] = {
-        {{"-i", "-j", "view.json"}, {drawn, "", 0, {{"view.json", described}}}},
-        {{"-j", "view.json"}, {plain, "", 0, {{"view.json", described}}}},
-        {{"-i", "-i"}, {plain, "", 0}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        EXPECT_EQ(wb::RunProgram("hashprobe", {.args = c.args, .files = {{"data.txt", sample}}}),
-                  c.expected);
-    }
+    wb::ExpectViews("hashprobe", {.files = {{"data.txt", sample}}}, drawn, described, plain,
+                    {"-i", "-i"});
 }
 
 // A full table is one run from slot 0; a key offered again is not drawn again.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "run_program.h"
+#include "views.h"
 
 namespace {
 
@@ -83,24 +84,13 @@ TEST(IntstackTest, Views) {
     const std::string plain = wb::RunProgram("intstack", {.files = {{"data.txt", sample}}}).out;
     const std::string drawn = wb::SourceFile("tests/lists/expected/intstack-inside.txt");
     const std::string described = wb::SourceFile("tests/lists/expected/intstack-inside.json");
-    const struct {
-        std::vector<std::string> args;
-        wb::RunResult expected;
-    } cases[] = {
-        {{"-i"}, {drawn, "", 0}},
-        {{"-i", "-j", "view.json"}, {drawn, "", 0, {{"view.json", described}}}},
-        {{"-j", "view.json"}, {plain, "", 0, {{"view.json", described}}}},
-        {{"-i", "-i"}, {plain, "", 0}},
-        {{"-j"}, {plain, "", 0}},
-        {{"-x"}, {plain, "", 0}},
-        {{"-j", "none/stack.json"},
-         {"", "intstack: cannot write none/stack.json: No such file or directory\n", 2}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        EXPECT_EQ(wb::RunProgram("intstack", {.args = c.args, .files = {{"data.txt", sample}}}),
-                  c.expected);
-    }
+    wb::ExpectViews(
+        "intstack", {.files = {{"data.txt", sample}}}, drawn, described, plain, {"-i", "-i"},
+        {{{"-i"}, {drawn, "", 0}},
+         {{"-j"}, {plain, "", 0}},
+         {{"-x"}, {plain, "", 0}},
+         {{"-j", "none/stack.json"},
+          {"", "intstack: cannot write none/stack.json: No such file or directory\n", 2}}});
 }
 
 TEST(IntstackTest, MissingDataFile) {

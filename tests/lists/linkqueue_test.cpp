@@ -10,6 +10,7 @@
 #include "capture_stdout.h"
 #include "fail_alloc.h"
 #include "run_program.h"
+#include "views.h"
 
 #include "lists/linkqueue.h"
 
@@ -140,18 +141,7 @@ TEST(LinkqueueProgramTest, Demonstration) {
 TEST(LinkqueueProgramTest, Views) {
     const std::string drawn = wb::SourceFile("tests/lists/expected/linkqueue-inside.txt");
     const std::string described = wb::SourceFile("tests/lists/expected/linkqueue-inside.json");
-    const struct {
-        std::vector<std::string> args;
-        wb::RunResult expected;
-    } cases[] = {
-        {{"-i", "-j", "view.json"}, {drawn, "", 0, {{"view.json", described}}}},
-        {{"-j", "view.json"}, {kDemonstration, "", 0, {{"view.json", described}}}},
-        {{"-i", "extra"}, {kDemonstration, "", 0}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        EXPECT_EQ(wb::RunProgram("linkqueue", {.args = c.args}), c.expected);
-    }
+    wb::ExpectViews("linkqueue", {}, drawn, described, kDemonstration, {"-i", "extra"});
 }
 
 // A node that cannot be had is reported and its pass goes on with an empty queue.

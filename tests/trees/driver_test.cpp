@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "run_program.h"
+#include "views.h"
 
 namespace {
 
@@ -167,20 +168,10 @@ TEST(DriverTest, Views) {
     const std::string plain = wb::RunProgram("driver", {.input = commands}).out;
     const std::string drawn = wb::SourceFile("tests/trees/expected/driver-inside.txt");
     const std::string described = wb::SourceFile("tests/trees/expected/driver-inside.json");
-    const struct {
-        std::vector<std::string> args;
-        wb::RunResult expected;
-    } cases[] = {
-        {{"-i", "-j", "view.json"}, {drawn, "", 0, {{"view.json", described}}}},
-        {{"-j", "view.json"}, {plain, "", 0, {{"view.json", described}}}},
-        {{"-i", "-x"}, {plain, "", 0}},
-        {{"-j", "none/tree.json"},
-         {"", "driver: cannot write none/tree.json: No such file or directory\n", 2}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        EXPECT_EQ(wb::RunProgram("driver", {.args = c.args, .input = commands}), c.expected);
-    }
+    wb::ExpectViews(
+        "driver", {.input = commands}, drawn, described, plain, {"-i", "-x"},
+        {{{"-j", "none/tree.json"},
+          {"", "driver: cannot write none/tree.json: No such file or directory\n", 2}}});
 }
 
 }  // namespace
