@@ -6,48 +6,26 @@
  *   F / B    move the cursor one character forward / backward
  *   J / E    jump to the start / end of the text
  *   D        delete the character after the cursor
+ *   N        give the buffer back and start a fresh one
  *   Q        quit
+ * (check/buffer_client.h, the language the checker's cases are written in).
  *
  * With -i every display is followed by a drawing of the records behind it (buffers/bufview.h):
  * a caret after a cell or block marks the one the cursor field points to. With -j FILE, the
  * records as they stand at the end are written to FILE as one JSON object, for a picture to be
  * drawn from (the web page's).
  */
+/* getline is POSIX. */
+#define _POSIX_C_SOURCE 200809L
+
 #include <errno.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "buffers/buffer.h"
 #include "buffers/bufview.h"
-
-static void RunCommand(bufferADT buffer, const char *line, viewT *view) {
-    switch (line[0]) {
-        case 'I':
-            for (const char *p = line + 1; *p != '\0'; p++)
-                InsertCharacter(buffer, *p);
-            break;
-        case 'F':
-            MoveCursorForward(buffer);
-            break;
-        case 'B':
-            MoveCursorBackward(buffer);
-            break;
-        case 'J':
-            MoveCursorToStart(buffer);
-            break;
-        case 'E':
-            MoveCursorToEnd(buffer);
-            break;
-        case 'D':
-            DeleteCharacter(buffer);
-            break;
-        default:
-            printf("Unknown command '%c'\n", line[0]);
-            return;
-    }
-    DisplayBuffer(buffer);
-    if (view != NULL) DrawBuffer(buffer, view);
-}
+#include "check/buffer_client.h"
 
 /* The name messages give: the last component of argv[0]. */
 static const char *ProgramName(const char *argv0) {
@@ -83,14 +61,15 @@ int main(int argc, char **argv) {
     }
     viewT text = NewView(stdout, NULL);
     bufferADT buffer = NewBuffer();
-    char line[256];
-    while (fgets(line, sizeof line, stdin) != NULL) {
+    /* A line of any length is one command, as the checker runs it. */
+    char *line = NULL;
+    size_t room = 0;
+    while (getline(&line, &room, stdin) != -1) {
         line[strcspn(line, "\n")] = '\0';
         if (line[0] == 'Q') break;
-        if (line[0] == '\0') continue;
-        printf("> %s\n", line);
-        RunCommand(buffer, line, inside ? &text : NULL);
+        if (BufferLine(&buffer, line) && inside) DrawBuffer(buffer, &text);
     }
+    free(line);
     int status = 0;
     if (data != NULL) {
         viewT view = NewView(NULL, data);

@@ -72,6 +72,12 @@ const interfaceT *FindInterface(const char *name);
 bool ValidateScript(const interfaceT *interface, traitsT traits, const scriptT *script,
                     textT *error);
 
+/* The case list a run judges, from the interface's own cases, the --cases files and the
+ * weights file; false, with the reason in error, for a bad file or a case the model cannot
+ * judge. */
+bool GatherCases(const interfaceT *interface, traitsT traits, const char *const *caseFiles,
+                 int caseFileCount, const char *weightsFile, caseListT *cases, textT *error);
+
 typedef enum {
     VerdictPassed,
     VerdictWrongOutput,

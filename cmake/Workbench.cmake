@@ -78,6 +78,21 @@ function(wb_add_program name)
   endif()
 endfunction()
 
+# wb_add_program_alias(<alias> <program>): <alias> runs <program> under another name, a link to it
+# in the program directory, built and installed; the program tells by its argv[0]. The workbench
+# command lists it like any program, so it has a page of its own.
+function(wb_add_program_alias alias program)
+  set_property(GLOBAL APPEND PROPERTY WB_PROGRAMS ${alias})
+  add_custom_command(TARGET ${program} POST_BUILD
+                     COMMAND ${CMAKE_COMMAND} -E create_symlink ${program}
+                             ${WB_BUILD_PROGRAM_DIR}/${alias} VERBATIM)
+  file(CREATE_LINK ${WB_BIN_TO_PROGRAMS}/${alias} ${PROJECT_BINARY_DIR}/bin/${alias} SYMBOLIC)
+  if(WORKBENCH_INSTALL)
+    install(CODE "file(CREATE_LINK ${program}
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${WB_PROGRAM_DIR}/${alias}\" SYMBOLIC)")
+  endif()
+endfunction()
+
 # wb_add_library(<name> SOURCES <files> HEADERS <headers> [DEPS <libraries>]
 #                [SYSTEM <libraries>] [MODULE])
 # A static archive with C linkage, used as workbench::<name> from the build tree, from an

@@ -1,0 +1,562 @@
+/*
+ * runner: every case in a process of its own, judged as its frames arrive (check/runner.h).
+ *
+ * The runner reads each child's frames as they come and steps the model with them, so a wrong
+ * line ends its child at once. A child that passes its time limit while still stuck in one line
+ * is ended; one that is still moving from line to line (only slowed by the others sharing the
+ * processors) gets its limit again, up to three times in all.
+ */
+#include "check/runner.h"
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "check/child.h"
+
+namespace {
+
+enum { MostAtOnce = 32, MostShrinkRuns = 300 };
+
+double Now() {
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+/* How one run of a script ended. */
+typedef struct {
+    verdictT verdict;
+    long at;          /* the line it failed in; the line count for the end of input */
+    textT expected;   /* what the model says for that line */
+    textT actual;     /* what the client printed for it, or how the program ended */
+    textT summary;    /* the verdict in one line */
+    textT report;     /* standard error: a sanitizer's report, the module's own words */
+    double seconds;
+} runT;
+
+void FreeRun(runT *run) {
+    TextFree(&run->expected);
+    TextFree(&run->actual);
+    TextFree(&run->summary);
+    TextFree(&run->report);
+}
+
+/* One running case. */
+typedef struct {
+    const scriptT *script;
+    pid_t pid;
+    int frames;
+    FILE *out, *err;
+    char dir[4096];
+    textT inbox; /* frame bytes not yet taken */
+    modelT *model;
+    expectT expect; /* for the line the child is in */
+    long stepped;   /* lines the model has taken */
+    long reached;   /* the line the child is in: one after the last whose frame came */
+    bool ended;     /* the child said the program ends (Error, exit, no memory) */
+    bool finished;  /* the end of input's frame came and matched */
+    bool killed;
+    double start, lastFrame, deadline;
+    int extensions;
+    runT run;
+} jobT;
+
+struct runnerT {
+    const interfaceT *interface;
+    traitsT traits;
+    const clientT *client;
+    limitsT limits;
+};
+
+/* The model's expectation for line i (Finish for the line count); lines before it taken. */
+void StepTo(const runnerT *r, jobT *job, long i) {
+    while (job->stepped <= i) {
+        ClearExpect(&job->expect);
+        if (job->stepped < job->script->count)
+            r->interface->Step(job->model, ScriptLine(job->script, job->stepped), &job->expect);
+        else
+            r->interface->Finish(job->model, &job->expect);
+        job->stepped++;
+    }
+}
+
+void Fail(jobT *job, verdictT verdict, long at, const char *format, ...)
+    __attribute__((format(printf, 4, 5)));
+
+void Fail(jobT *job, verdictT verdict, long at, const char *format, ...) {
+    if (job->run.verdict != VerdictPassed) return; /* the first failure stands */
+    job->run.verdict = verdict;
+    job->run.at = at;
+    va_list args;
+    va_start(args, format);
+    char line[512];
+    vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    TextAppendString(&job->run.summary, line);
+    if (job->pid > 0 && !job->killed) kill(-job->pid, SIGKILL), job->killed = true;
+}
+
+/* The model's words for a line's whole expectation, output and ending. */
+void DescribeExpect(const expectT *expect, textT *out) {
+    TextAppend(out, expect->out.s, expect->out.n);
+    if (expect->ending == EndsInError)
+        TextFormat(out, "[then Error(\"%s\") ends the program]\n", TextString(&expect->message));
+    else if (expect->ending == EndsInExit)
+        TextFormat(out, "[then the program ends with status %d, writing on standard error:]\n%s",
+                   expect->status, TextString(&expect->message));
+}
+
+const char *LineName(const jobT *job, long i, char *buffer, size_t size) {
+    if (i < 0)
+        snprintf(buffer, size, "before the first line");
+    else if (i >= job->script->count)
+        snprintf(buffer, size, "at the end of input");
+    else
+        snprintf(buffer, size, "in line %ld", i + 1);
+    return buffer;
+}
+
+/* One frame from the child. */
+void TakeFrame(const runnerT *r, jobT *job, const frameT *frame, const char *bytes) {
+    char where[64];
+    long i = frame->index;
+    job->lastFrame = Now();
+    if (job->run.verdict != VerdictPassed) return; /* frames sent before it was ended */
+    if (frame->kind == FrameLine) job->reached = i + 1;
+    if (frame->kind == FrameFinish) job->reached = job->script->count;
+    if (frame->kind == FrameError || frame->kind == FrameNoMemory) {
+        bool expected = frame->kind == FrameError && job->expect.ending == EndsInError &&
+                        job->expect.message.n == frame->length &&
+                        memcmp(job->expect.message.s, bytes, frame->length) == 0;
+        if (expected) return;
+        TextClear(&job->run.actual);
+        if (frame->kind == FrameNoMemory) {
+            TextFormat(&job->run.actual, "[GetBlock found no memory within the limit of %ld MB]\n",
+                       r->limits.megabytes);
+            Fail(job, VerdictEndedEarly, job->reached, "ended early: out of memory %s",
+                 LineName(job, job->reached, where, sizeof where));
+        } else {
+            TextFormat(&job->run.actual, "[Error(\"%.*s\") ended the program]\n",
+                       static_cast<int>(frame->length), bytes);
+            Fail(job, VerdictEndedEarly, job->reached, "ended early: Error(\"%.*s\") %s",
+                 static_cast<int>(frame->length), bytes,
+                 LineName(job, job->reached, where, sizeof where));
+        }
+        return;
+    }
+    long line = frame->kind == FrameFinish ? job->script->count : i;
+    if (line >= 0) StepTo(r, job, line);
+    const expectT *expect = &job->expect;
+    static const expectT nothing = {};
+    if (line < 0) expect = &nothing;
+    job->run.at = line;
+    TextClear(&job->run.expected);
+    DescribeExpect(expect, &job->run.expected);
+    TextClear(&job->run.actual);
+    TextAppend(&job->run.actual, bytes, frame->length);
+    bool same = expect->out.n == frame->length && memcmp(expect->out.s, bytes, frame->length) == 0;
+    if (frame->kind == FramePartial) {
+        /* The program ends in this line; how it ends decides, when it may end there at all. */
+        job->ended = true;
+        if (!same && expect->ending != EndsNot)
+            Fail(job, VerdictWrongOutput, line, "wrong output %s",
+                 LineName(job, line, where, sizeof where));
+    } else if (!same) {
+        Fail(job, VerdictWrongOutput, line, "wrong output %s",
+             LineName(job, line, where, sizeof where));
+    } else if (expect->ending != EndsNot) {
+        TextAppendString(&job->run.actual, "[and the program went on]\n");
+        Fail(job, VerdictWrongOutput, line, "wrong output %s: the program must end there",
+             LineName(job, line, where, sizeof where));
+    } else if (frame->kind == FrameFinish) {
+        job->finished = true;
+    }
+}
+
+/* Takes every whole frame in the inbox. */
+void TakeFrames(const runnerT *r, jobT *job) {
+    size_t used = 0;
+    while (job->inbox.n - used >= sizeof(frameT)) {
+        frameT frame;
+        memcpy(&frame, job->inbox.s + used, sizeof frame);
+        if (job->inbox.n - used - sizeof frame < frame.length) break;
+        TakeFrame(r, job, &frame, job->inbox.s + used + sizeof frame);
+        used += sizeof frame + frame.length;
+    }
+    memmove(job->inbox.s, job->inbox.s + used, job->inbox.n - used);
+    job->inbox.n -= used;
+}
+
+void ReadAll(FILE *f, textT *into) {
+    rewind(f);
+    char chunk[4096];
+    for (size_t n; (n = fread(chunk, 1, sizeof chunk, f)) > 0;)
+        TextAppend(into, chunk, n);
+}
+
+/* The sanitizer's words for the fault it found, or null when it reported none. */
+const char *SanitizerFault(const char *report) {
+    static const struct {
+        const char *mark, *name;
+    } faults[] = {
+        {"LeakSanitizer: detected memory leaks", "leak"},
+        {"AddressSanitizer: heap-use-after-free", "use after free"},
+        {"AddressSanitizer: attempting double-free", "double free"},
+        {"AddressSanitizer: heap-buffer-overflow", "out of bounds"},
+        {"AddressSanitizer: stack-buffer-overflow", "out of bounds"},
+        {"AddressSanitizer: global-buffer-overflow", "out of bounds"},
+        {"AddressSanitizer: stack-buffer-underflow", "out of bounds"},
+        {"AddressSanitizer: attempting free on address which was not malloc()-ed",
+         "free of a pointer never handed out"},
+        {"AddressSanitizer: hard rss limit exhausted", "out of memory"},
+        {"AddressSanitizer: SEGV", nullptr},
+        {"AddressSanitizer:", "memory error"},
+    };
+    for (const auto &fault : faults)
+        if (strstr(report, fault.mark) != nullptr) return fault.name;
+    return nullptr;
+}
+
+/* The child has ended: its verdict from how, when the frames gave none. */
+void Conclude(const runnerT *r, jobT *job, int status) {
+    char where[64];
+    FILE *err = job->err;
+    ReadAll(err, &job->run.report);
+    job->run.seconds = Now() - job->start;
+    if (job->run.verdict != VerdictPassed) return;
+    const char *report = TextString(&job->run.report);
+    const char *fault = SanitizerFault(report);
+    long at = job->reached;
+    if (at > job->script->count) at = job->script->count;
+    if (at >= 0 && at <= job->script->count && job->run.at != at) {
+        /* what the model said for the line it was in, against what came of it */
+        StepTo(r, job, at);
+        TextClear(&job->run.expected);
+        DescribeExpect(&job->expect, &job->run.expected);
+        if (!job->ended) TextClear(&job->run.actual);
+    }
+    if (fault != nullptr && strcmp(fault, "out of memory") == 0) {
+        Fail(job, VerdictEndedEarly, at, "ended early: out of memory (the limit is %ld MB) %s",
+             r->limits.megabytes, LineName(job, at, where, sizeof where));
+    } else if (fault != nullptr) {
+        TextClear(&job->run.actual);
+        TextAppendString(&job->run.actual, "[a sanitizer's report: see below]\n");
+        Fail(job, VerdictMemoryError, at, "memory error: %s %s", fault,
+             LineName(job, at, where, sizeof where));
+    } else if (WIFSIGNALED(status)) {
+        int signal = WTERMSIG(status);
+        TextFormat(&job->run.actual, "[killed by signal %d (%s)]\n", signal, strsignal(signal));
+        Fail(job, signal == SIGXCPU ? VerdictTimedOut : VerdictCrashed, at,
+             "crashed: signal %d (%s) %s", signal, strsignal(signal),
+             LineName(job, at, where, sizeof where));
+    } else if (strstr(report, "runtime error:") != nullptr) {
+        Fail(job, VerdictCrashed, at, "crashed: undefined behaviour %s",
+             LineName(job, at, where, sizeof where));
+    } else if (job->ended && job->expect.ending == EndsInExit && job->run.at == at &&
+               WEXITSTATUS(status) == job->expect.status &&
+               TextEqual(&job->run.report, &job->expect.message)) {
+        return; /* ended as the interface says it must */
+    } else if (job->ended && job->expect.ending == EndsInError && job->run.at == at) {
+        return; /* the Error frame matched */
+    } else if (!job->finished || WEXITSTATUS(status) != 0) {
+        TextFormat(&job->run.actual, "[the program ended with status %d]\n", WEXITSTATUS(status));
+        Fail(job, VerdictEndedEarly, at, "ended early: exit status %d %s", WEXITSTATUS(status),
+             LineName(job, at, where, sizeof where));
+    }
+}
+
+bool Launch(const runnerT *r, jobT *job, const scriptT *script, double seconds) {
+    *job = jobT{};
+    job->script = script;
+    job->run.at = -1;
+    job->reached = -1;
+    const char *tmp = getenv("TMPDIR");
+    snprintf(job->dir, sizeof job->dir, "%s/check-case.XXXXXX",
+             tmp != nullptr && tmp[0] != '\0' ? tmp : "/tmp");
+    int fds[2];
+    job->out = tmpfile();
+    job->err = tmpfile();
+    if (job->out == nullptr || job->err == nullptr || mkdtemp(job->dir) == nullptr ||
+        pipe(fds) != 0) {
+        fprintf(stderr, "check: cannot make a case's scratch files: %s\n", strerror(errno));
+        return false;
+    }
+    job->model = r->interface->NewModel(r->traits);
+    fflush(nullptr);
+    job->pid = fork();
+    if (job->pid < 0) {
+        fprintf(stderr, "check: cannot start a case's process: %s\n", strerror(errno));
+        return false;
+    }
+    if (job->pid == 0) {
+        close(fds[0]);
+        childSetupT setup = {fds[1],   fileno(job->out), fileno(job->err), job->dir,
+                             r->limits.megabytes, static_cast<long>(3 * seconds) + 2};
+        RunChild(r->client, script, setup);
+    }
+    setpgid(job->pid, job->pid); /* as the child does, whichever comes first */
+    close(fds[1]);
+    job->frames = fds[0];
+    job->start = job->lastFrame = Now();
+    job->deadline = job->start + seconds;
+    return true;
+}
+
+void RemoveTree(const char *dir) {
+    pid_t pid = fork();
+    if (pid == 0) {
+        execlp("rm", "rm", "-rf", dir, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status;
+    if (pid > 0) waitpid(pid, &status, 0);
+}
+
+void Reap(const runnerT *r, jobT *job) {
+    int status = 0;
+    while (waitpid(job->pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    kill(-job->pid, SIGKILL); /* anything it started */
+    close(job->frames);
+    Conclude(r, job, status);
+    fclose(job->out);
+    fclose(job->err);
+    RemoveTree(job->dir);
+    r->interface->FreeModel(job->model);
+    FreeExpect(&job->expect);
+    TextFree(&job->inbox);
+    job->pid = 0;
+}
+
+/* At the deadline: a child stuck in one line has timed out; a moving one gets more time. */
+void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
+    double now = Now();
+    if (now < job->deadline) return;
+    /* A child whose module is done (its end of input, or its end, came) is only writing a
+     * sanitizer's report: it is not stuck. */
+    bool moving = now - job->lastFrame < seconds / 2 || job->finished || job->ended;
+    if (moving && job->extensions < 2) {
+        job->extensions++;
+        job->deadline += seconds;
+        return;
+    }
+    char where[64];
+    long at = job->reached;
+    StepTo(r, job, at);
+    TextClear(&job->run.expected);
+    DescribeExpect(&job->expect, &job->run.expected);
+    TextClear(&job->run.actual);
+    TextFormat(&job->run.actual, "[still running after %g seconds]\n", now - job->start);
+    Fail(job, VerdictTimedOut, at, "timed out after %g seconds %s", seconds,
+         LineName(job, at, where, sizeof where));
+}
+
+/*
+ * Runs the scripts, as many at once as allowed, each with the given limit; fills runs[i].
+ * Returns false when a process or scratch file cannot be had.
+ */
+bool RunScripts(const runnerT *r, const scriptT *const *scripts, int count, double seconds,
+                runT *runs) {
+    jobT *jobs = static_cast<jobT *>(calloc(MostAtOnce, sizeof(jobT)));
+    if (jobs == nullptr) abort();
+    int next = 0, running = 0;
+    int *which = static_cast<int *>(calloc(MostAtOnce, sizeof(int)));
+    if (which == nullptr) abort();
+    bool ok = true;
+    while (next < count || running > 0) {
+        for (int slot = 0; slot < MostAtOnce && next < count && ok; slot++)
+            if (jobs[slot].pid == 0) {
+                ok = Launch(r, &jobs[slot], scripts[next], seconds);
+                which[slot] = next++;
+                running += ok;
+            }
+        if (!ok && running == 0) break;
+        struct pollfd fds[MostAtOnce];
+        int slots[MostAtOnce], n = 0;
+        for (int slot = 0; slot < MostAtOnce; slot++)
+            if (jobs[slot].pid > 0) {
+                fds[n] = {jobs[slot].frames, POLLIN, 0};
+                slots[n++] = slot;
+            }
+        poll(fds, static_cast<nfds_t>(n), 100);
+        for (int k = 0; k < n; k++) {
+            jobT *job = &jobs[slots[k]];
+            if (fds[k].revents != 0) {
+                char chunk[65536];
+                ssize_t got = read(job->frames, chunk, sizeof chunk);
+                if (got > 0) {
+                    TextAppend(&job->inbox, chunk, static_cast<size_t>(got));
+                    TakeFrames(r, job);
+                    continue;
+                }
+                if (got < 0 && errno == EINTR) continue;
+                Reap(r, job);
+                runs[which[slots[k]]] = job->run;
+                running--;
+                continue;
+            }
+            CheckDeadline(r, job, seconds);
+        }
+    }
+    free(jobs);
+    free(which);
+    return ok;
+}
+
+bool SameFailure(const runT *a, const runT *b) {
+    return a->verdict == b->verdict && (a->verdict != VerdictMemoryError ||
+                                        strcmp(TextString(&a->summary), TextString(&b->summary)) ==
+                                            0 ||
+                                        strncmp(TextString(&a->summary),
+                                                TextString(&b->summary), 20) == 0);
+}
+
+/*
+ * Cuts a failing script down: drops ever smaller stretches of lines while the rest still fails
+ * the same way, within a number of runs and a time budget. The lines after the failing one go
+ * first; a run that times out after the cut is never run again.
+ */
+scriptT Shrink(const runnerT *r, const scriptT *script, const runT *failed, double budget) {
+    long keepCount = failed->at < script->count ? failed->at + 1 : script->count;
+    char *keep = static_cast<char *>(calloc(static_cast<size_t>(script->count) + 1, 1));
+    if (keep == nullptr) abort();
+    memset(keep, 1, static_cast<size_t>(keepCount));
+    scriptT cut = ScriptSubset(script, keep);
+    free(keep);
+    if (failed->verdict == VerdictTimedOut) return cut;
+    double stop = Now() + budget;
+    double fuse = failed->seconds * 3 + 0.5;
+    if (fuse > r->limits.seconds) fuse = r->limits.seconds;
+    int runsLeft = MostShrinkRuns;
+    for (long chunk = cut.count / 2 > 0 ? cut.count / 2 : 1; runsLeft > 0 && Now() < stop;
+         chunk /= 2) {
+        for (long start = 0; start < cut.count && runsLeft > 0 && Now() < stop;) {
+            char *mask = static_cast<char *>(malloc(static_cast<size_t>(cut.count) + 1));
+            if (mask == nullptr) abort();
+            for (long i = 0; i < cut.count; i++)
+                mask[i] = i < start || i >= start + chunk;
+            scriptT tried = ScriptSubset(&cut, mask);
+            free(mask);
+            textT invalid = {};
+            bool valid = ValidateScript(r->interface, r->traits, &tried, &invalid);
+            TextFree(&invalid);
+            runT run = {};
+            const scriptT *one = &tried;
+            bool same = valid && tried.count < cut.count && RunScripts(r, &one, 1, fuse, &run) &&
+                        SameFailure(&run, failed);
+            FreeRun(&run);
+            runsLeft--;
+            if (same) {
+                ScriptFree(&cut);
+                cut = tried;
+            } else {
+                ScriptFree(&tried);
+                start += chunk;
+            }
+        }
+        if (chunk == 1) break;
+    }
+    return cut;
+}
+
+void Describe(const runnerT *r, const caseT *kase, const scriptT *script, const runT *run,
+              resultT *result) {
+    textT *d = &result->details;
+    TextFormat(d, "Replay it in %s (or the web page), one command a line:\n", r->interface->client);
+    for (long i = 0; i < script->count; i++)
+        TextFormat(d, "%s\n", ScriptLine(script, i));
+    if (script->count == 0) TextAppendString(d, "(no lines: the client's start and end alone)\n");
+    if (kase->script.count > script->count)
+        TextFormat(d, "(cut down from %ld lines)\n", kase->script.count);
+    const char *where = run->at >= script->count ? "At the end of input" : "After the last command";
+    if (run->verdict == VerdictTimedOut) where = "In the last command";
+    TextFormat(d, "%s, expected:\n", where);
+    TextAppend(d, run->expected.s, run->expected.n);
+    if (run->expected.n == 0) TextAppendString(d, "[nothing]\n");
+    if (run->expected.n > 0 && run->expected.s[run->expected.n - 1] != '\n')
+        TextAppendString(d, "\n[no line end]\n");
+    TextAppendString(d, "Actual:\n");
+    TextAppend(d, run->actual.s, run->actual.n);
+    if (run->actual.n == 0) TextAppendString(d, "[nothing]\n");
+    if (run->actual.n > 0 && run->actual.s[run->actual.n - 1] != '\n')
+        TextAppendString(d, "\n[no line end]\n");
+    if (run->report.n > 0) {
+        TextAppendString(d, "Standard error:\n");
+        TextAppend(d, run->report.s, run->report.n);
+        if (run->report.s[run->report.n - 1] != '\n') TextAppendString(d, "\n");
+    }
+}
+
+}  // namespace
+
+bool RunCases(const interfaceT *interface, traitsT traits, const clientT *client,
+              const caseListT *cases, limitsT limits, resultT *results) {
+    runnerT r = {interface, traits, client, limits};
+    int count = cases->count;
+    const scriptT **scripts = static_cast<const scriptT **>(calloc(count + 1, sizeof *scripts));
+    runT *runs = static_cast<runT *>(calloc(count + 1, sizeof *runs));
+    if (scripts == nullptr || runs == nullptr) abort();
+    for (int i = 0; i < count; i++)
+        scripts[i] = &cases->at[i].script;
+    bool ok = RunScripts(&r, scripts, count, limits.seconds, runs);
+    /* Cutting down shares a budget of one limit among the failures, each of which gets its share
+     * of what is left when its turn comes. */
+    int failing = 0;
+    for (int i = 0; i < count; i++)
+        failing += runs[i].verdict != VerdictPassed;
+    scriptT *cuts = static_cast<scriptT *>(calloc(static_cast<size_t>(count) + 1, sizeof *cuts));
+    const scriptT **rerun = static_cast<const scriptT **>(calloc(count + 1, sizeof *rerun));
+    int *rerunOf = static_cast<int *>(calloc(count + 1, sizeof *rerunOf));
+    if (cuts == nullptr || rerun == nullptr || rerunOf == nullptr) abort();
+    double budgetEnd = Now() + limits.seconds;
+    int reruns = 0;
+    for (int i = 0; i < count && ok; i++) {
+        if (runs[i].verdict == VerdictPassed) continue;
+        double left = budgetEnd - Now();
+        cuts[i] = Shrink(&r, &cases->at[i].script, &runs[i], left > 0 ? left / failing : 0);
+        failing--;
+        /* The cut script, run once more for what it prints; a time-out is not run again. */
+        if (runs[i].verdict != VerdictTimedOut && cuts[i].count < cases->at[i].script.count)
+            rerun[reruns] = &cuts[i], rerunOf[reruns++] = i;
+    }
+    runT *again = static_cast<runT *>(calloc(static_cast<size_t>(reruns) + 1, sizeof *again));
+    if (again == nullptr) abort();
+    ok = ok && RunScripts(&r, rerun, reruns, limits.seconds, again);
+    for (int k = 0; k < reruns; k++) {
+        runT *run = &runs[rerunOf[k]];
+        if (ok && again[k].verdict != VerdictPassed)
+            FreeRun(run), *run = again[k];
+        else
+            FreeRun(&again[k]);
+    }
+    for (int i = 0; i < count && ok; i++) {
+        const caseT *kase = &cases->at[i];
+        results[i] = resultT{kase, runs[i].verdict, {}, {}, 0};
+        if (runs[i].verdict == VerdictPassed) {
+            results[i].points = kase->points;
+            continue;
+        }
+        TextAppend(&results[i].summary, runs[i].summary.s, runs[i].summary.n);
+        Describe(&r, kase, &cuts[i], &runs[i], &results[i]);
+    }
+    for (int i = 0; i < count; i++)
+        ScriptFree(&cuts[i]);
+    free(cuts);
+    free(rerun);
+    free(rerunOf);
+    free(again);
+    for (int i = 0; i < count; i++)
+        FreeRun(&runs[i]);
+    free(runs);
+    free(scripts);
+    return ok;
+}
