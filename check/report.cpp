@@ -257,7 +257,8 @@ static void AppendTapBlock(textT *t, const textT *text) {
     for (size_t start = 0; start < n;) {
         const char *end = static_cast<const char *>(memchr(s + start, '\n', n - start));
         size_t length = end != nullptr ? static_cast<size_t>(end - (s + start)) : n - start;
-        if (length > 0) TextAppendString(t, "    ");
+        /* An empty line keeps the block's own two blanks, which TAP readers look for. */
+        TextAppendString(t, length > 0 ? "    " : "  ");
         AppendTap(t, s + start, length, false);
         TextAppend(t, "\n", 1);
         start += length + 1;
