@@ -107,9 +107,9 @@ static const char *SkipBlanks(const char *s) {
 }
 
 /*
- * Reads points as digits with an optional fraction ("2", "0.5"), no sign, exponent or more
- * than nine digits in all, so that a weight reads the same everywhere (no locale) and sums
- * exactly as written: the digits are one int, divided once by the power of ten.
+ * Reads points as digits with an optional fraction ("2", "0.5"): no sign, no exponent, and
+ * all the digits together one int (numread reads no fractions), which one division by the
+ * power of ten makes the double nearest to what is written, under any locale.
  */
 static bool ParsePoints(const char *s, size_t n, double *points) {
     char digits[10];
