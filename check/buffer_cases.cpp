@@ -1,11 +1,11 @@
 /*
- * buffer_cases: the editor buffer's cases, as data. Most are edit scripts, one letter an
- * operation: < > [ ] # are B F J E D and any other character is typed, a run of them as one
- * I command. The random runs are seeded, so each is the same script every time.
+ * buffer_cases: the editor buffer's cases, as data: most are edit scripts (check/buffer_script.h);
+ * the random runs are seeded, so each is the same script every time.
  */
 #include <cstdlib>
 #include <cstring>
 
+#include "check/buffer_script.h"
 #include "check/check.h"
 
 namespace {
@@ -86,30 +86,38 @@ void Apply(sizeT *size, char command) {
     }
 }
 
-/* The edit script as bufdemo lines; a character that would overfill a capacity is left out. */
-void AddEditScript(caseListT *list, const char *name, const char *script, long capacity) {
+}  // namespace
+
+void EditScriptLines(const char *script, int capacity, textT *lines) {
     const char *const letters = "<>[]#";
     sizeT size = {0, 0, capacity};
-    textT lines = {}, typed = {};
+    textT typed = {};
     for (const char *p = script;; p++) {
         const char *letter = *p == '\0' ? nullptr : strchr(letters, *p);
         if (*p != '\0' && letter == nullptr) {
             if (Room(&size)) TextAppend(&typed, p, 1), Apply(&size, 'I');
             continue;
         }
-        if (typed.n > 0) TextFormat(&lines, "I%s\n", typed.s);
+        if (typed.n > 0) TextFormat(lines, "I%s\n", typed.s);
         TextClear(&typed);
         if (*p == '\0') break;
         char command = "BFJED"[letter - letters];
         Apply(&size, command);
-        TextFormat(&lines, "%c\n", command);
+        TextFormat(lines, "%c\n", command);
     }
-    AddCase(list, name, TextString(&lines));
-    TextFree(&lines);
     TextFree(&typed);
 }
 
-void AddRandomRun(caseListT *list, int k, long capacity) {
+namespace {
+
+void AddEditScript(caseListT *list, const char *name, const char *script, int capacity) {
+    textT lines = {};
+    EditScriptLines(script, capacity, &lines);
+    AddCase(list, name, TextString(&lines));
+    TextFree(&lines);
+}
+
+void AddRandomRun(caseListT *list, int k, int capacity) {
     sizeT size = {0, 0, capacity};
     textT lines = {};
     int total = 0;

@@ -4,8 +4,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-/* Runs a command; false for a letter that names none. */
-static bool RunCommand(bufferADT *buffer, const char *line) {
+bool BufferCommand(bufferADT *buffer, const char *line) {
     switch (line[0]) {
         case 'I':
             for (const char *p = line + 1; *p != '\0'; p++)
@@ -38,7 +37,7 @@ static bool RunCommand(bufferADT *buffer, const char *line) {
 bool BufferLine(bufferADT *buffer, const char *line) {
     if (line[0] == '\0') return false;
     printf("> %s\n", line);
-    if (!RunCommand(buffer, line)) {
+    if (!BufferCommand(buffer, line)) {
         printf("Unknown command '%c'\n", line[0]);
         return false;
     }

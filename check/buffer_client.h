@@ -23,7 +23,12 @@
 extern "C" {
 #endif
 
-/* Runs one line on *buffer; returns true when the buffer was displayed after it. */
+/* Runs one command on *buffer, with no echo and no display; false for a letter that names
+ * none (then nothing is run). */
+bool BufferCommand(bufferADT *buffer, const char *line);
+
+/* Runs one line on *buffer as bufdemo does; returns true when the buffer was displayed after
+ * it. */
 bool BufferLine(bufferADT *buffer, const char *line);
 
 #ifdef __cplusplus

@@ -92,4 +92,3 @@ bool GatherCases(const interfaceT *interface, traitsT traits, const char *const 
     }
     return true;
 }
-

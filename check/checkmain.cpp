@@ -92,8 +92,8 @@ int CheckMain(int argc, char **argv, const interfaceT *interface, const clientT 
         FreeCases(&cases);
         return StatusUsage;
     }
-    resultT *results = static_cast<resultT *>(calloc(static_cast<size_t>(cases.count) + 1,
-                                                      sizeof *results));
+    resultT *results =
+        static_cast<resultT *>(calloc(static_cast<size_t>(cases.count) + 1, sizeof *results));
     if (results == nullptr) abort();
     int status = StatusPassed;
     if (!RunCases(interface, traits, client, &cases, limits, results)) {

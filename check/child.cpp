@@ -4,12 +4,12 @@
  */
 #include "check/child.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include "support/genlib.h"
 

@@ -28,14 +28,14 @@ typedef enum {
 
 typedef struct {
     int32_t kind;
-    int32_t index; /* the line; -1 before the first */
+    int32_t index;   /* the line; -1 before the first */
     uint32_t length; /* of the bytes that follow */
 } frameT;
 
 typedef struct {
-    int frames; /* the pipe to the runner */
-    int out;    /* standard output's scratch file */
-    int err;    /* standard error's */
+    int frames;      /* the pipe to the runner */
+    int out;         /* standard output's scratch file */
+    int err;         /* standard error's */
     const char *dir; /* the working directory, a scratch one */
     long megabytes;  /* the memory limit, where no sanitizer keeps its own */
     long cpuSeconds; /* a CPU limit behind the runner's clock */

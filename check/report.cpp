@@ -232,11 +232,12 @@ static void WriteText(textT *t, const resultT *results, int count, const char *n
             TextFormat(t, "ok   %s\n", CaseName(r));
             continue;
         }
-        TextFormat(t, "FAIL %s\n", CaseName(r));
+        TextFormat(t, "FAIL %s: %s\n", CaseName(r), TextString(&r->summary));
         /* A hidden case says only what went wrong, never its script. */
-        const textT *body = CaseHidden(r) || r->details.n == 0 ? &r->summary : &r->details;
-        TextAppend(t, TextString(body), body->n);
-        EndLine(t);
+        if (!CaseHidden(r) && r->details.n > 0) {
+            TextAppend(t, TextString(&r->details), r->details.n);
+            EndLine(t);
+        }
     }
     if (totals->passed == count) {
         TextFormat(t, "all %d cases pass\n", count);

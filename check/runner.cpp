@@ -8,6 +8,9 @@
  */
 #include "check/runner.h"
 
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -16,9 +19,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "check/child.h"
 
@@ -35,11 +35,11 @@ double Now() {
 /* How one run of a script ended. */
 typedef struct {
     verdictT verdict;
-    long at;          /* the line it failed in; the line count for the end of input */
-    textT expected;   /* what the model says for that line */
-    textT actual;     /* what the client printed for it, or how the program ended */
-    textT summary;    /* the verdict in one line */
-    textT report;     /* standard error: a sanitizer's report, the module's own words */
+    long at;        /* the line it failed in; the line count for the end of input */
+    textT expected; /* what the model says for that line */
+    textT actual;   /* what the client printed for it, or how the program ended */
+    textT summary;  /* the verdict in one line */
+    textT report;   /* standard error: a sanitizer's report, the module's own words */
     double seconds;
 } runT;
 
@@ -299,8 +299,8 @@ bool Launch(const runnerT *r, jobT *job, const scriptT *script, double seconds) 
     }
     if (job->pid == 0) {
         close(fds[0]);
-        childSetupT setup = {fds[1],   fileno(job->out), fileno(job->err), job->dir,
-                             r->limits.megabytes, static_cast<long>(3 * seconds) + 2};
+        childSetupT setup = {fds[1],   fileno(job->out),    fileno(job->err),
+                             job->dir, r->limits.megabytes, static_cast<long>(3 * seconds) + 2};
         RunChild(r->client, script, setup);
     }
     setpgid(job->pid, job->pid); /* as the child does, whichever comes first */
@@ -413,11 +413,10 @@ bool RunScripts(const runnerT *r, const scriptT *const *scripts, int count, doub
 }
 
 bool SameFailure(const runT *a, const runT *b) {
-    return a->verdict == b->verdict && (a->verdict != VerdictMemoryError ||
-                                        strcmp(TextString(&a->summary), TextString(&b->summary)) ==
-                                            0 ||
-                                        strncmp(TextString(&a->summary),
-                                                TextString(&b->summary), 20) == 0);
+    return a->verdict == b->verdict &&
+           (a->verdict != VerdictMemoryError ||
+            strcmp(TextString(&a->summary), TextString(&b->summary)) == 0 ||
+            strncmp(TextString(&a->summary), TextString(&b->summary), 20) == 0);
 }
 
 /*
@@ -508,8 +507,8 @@ bool RunCases(const interfaceT *interface, traitsT traits, const clientT *client
     for (int i = 0; i < count; i++)
         scripts[i] = &cases->at[i].script;
     bool ok = RunScripts(&r, scripts, count, limits.seconds, runs);
-    /* Cutting down shares a budget of one limit among the failures, each of which gets its share
-     * of what is left when its turn comes. */
+    /* Cutting down shares a budget of twice the limit among the failures, each of which gets its
+     * share of what is left when its turn comes. */
     int failing = 0;
     for (int i = 0; i < count; i++)
         failing += runs[i].verdict != VerdictPassed;
@@ -517,7 +516,7 @@ bool RunCases(const interfaceT *interface, traitsT traits, const clientT *client
     const scriptT **rerun = static_cast<const scriptT **>(calloc(count + 1, sizeof *rerun));
     int *rerunOf = static_cast<int *>(calloc(count + 1, sizeof *rerunOf));
     if (cuts == nullptr || rerun == nullptr || rerunOf == nullptr) abort();
-    double budgetEnd = Now() + limits.seconds;
+    double budgetEnd = Now() + 2 * limits.seconds;
     int reruns = 0;
     for (int i = 0; i < count && ok; i++) {
         if (runs[i].verdict == VerdictPassed) continue;

@@ -18,8 +18,8 @@ extern "C" {
 #endif
 
 typedef struct {
-    double seconds;  /* wall-clock time a case may take */
-    long megabytes;  /* memory a case may take */
+    double seconds; /* wall-clock time a case may take */
+    long megabytes; /* memory a case may take */
 } limitsT;
 
 /*

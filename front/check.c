@@ -89,11 +89,12 @@ static int Usage(const char *self) {
         fputs("usage: workbench check-buffer [options] FILE...\n", stderr);
     else
         fputs("usage: workbench check buffer|scanner|set|dictionary [options] FILE...\n", stderr);
-    fputs("options: [--capacity N] [--reports-ends] [--timeout SECONDS] [--memory MB]\n"
-          "         [--cases FILE]... [--weights FILE] [--format "
-          "text|tap|junit|gradescope|prairielearn]\n"
-          "         [--output FILE] [--bench]\n",
-          stderr);
+    fputs(
+        "options: [--capacity N] [--reports-ends] [--timeout SECONDS] [--memory MB]\n"
+        "         [--cases FILE]... [--weights FILE] [--format "
+        "text|tap|junit|gradescope|prairielearn]\n"
+        "         [--output FILE] [--bench]\n",
+        stderr);
     return StatusUsage;
 }
 
@@ -104,8 +105,10 @@ static int Spawn(char *const argv[], const char *out, const char *err) {
     pid_t pid;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (out != NULL) posix_spawn_file_actions_addopen(&actions, 1, out, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (err != NULL) posix_spawn_file_actions_addopen(&actions, 2, err, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out != NULL)
+        posix_spawn_file_actions_addopen(&actions, 1, out, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (err != NULL)
+        posix_spawn_file_actions_addopen(&actions, 2, err, O_WRONLY | O_CREAT | O_TRUNC, 0600);
     fflush(NULL);
     int error = posix_spawnp(&pid, argv[0], &actions, NULL, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -186,7 +189,8 @@ static int Build(const toolsT *t, const requestT *r, char *const *files, int nfi
         if (status < 0) return -1;
         if (status != 0) {
             TextFormat(messages, "%s does not compile (the compiler's messages above)\n", files[i]);
-            fprintf(stderr, "workbench check: %s does not compile (the compiler's messages above)\n",
+            fprintf(stderr,
+                    "workbench check: %s does not compile (the compiler's messages above)\n",
                     files[i]);
             return 1;
         }
@@ -314,7 +318,7 @@ static bool ReadRequest(int argc, char **argv, requestT *r) {
         } else if (strcmp(arg, "--bench") == 0 && buffer) {
             r->bench = true;
         } else if (strncmp(arg, "--", 2) == 0) {
-            static const char *const valued[] = {"--timeout", "--memory", "--cases", "--weights",
+            static const char *const valued[] = {"--timeout", "--memory", "--cases",   "--weights",
                                                  "--format",  "--output", "--capacity"};
             bool known = false;
             for (size_t k = 0; k < sizeof valued / sizeof valued[0]; k++)
@@ -414,17 +418,17 @@ int main(int argc, char **argv) {
     if (t.cc == NULL || t.cc[0] == '\0') t.cc = "cc";
     if (t.cxx == NULL || t.cxx[0] == '\0') t.cxx = "c++";
     if (!FindChecker(&t)) {
-        fputs("workbench check: cannot find the installed checker "
-              "(include/workbench/check/check.h beside this program's tree)\n",
-              stderr);
+        fputs(
+            "workbench check: cannot find the installed checker "
+            "(include/workbench/check/check.h beside this program's tree)\n",
+            stderr);
         return StatusFault;
     }
     const char *tmp = getenv("TMPDIR");
     snprintf(t.scratch, sizeof t.scratch, "%s/check.XXXXXX",
              tmp != NULL && tmp[0] != '\0' ? tmp : "/tmp");
     if (mkdtemp(t.scratch) == NULL) {
-        fprintf(stderr, "workbench check: cannot make a scratch directory: %s\n",
-                strerror(errno));
+        fprintf(stderr, "workbench check: cannot make a scratch directory: %s\n", strerror(errno));
         return StatusFault;
     }
     snprintf(t.messages, sizeof t.messages, "%s/messages", t.scratch);

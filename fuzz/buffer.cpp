@@ -1,18 +1,35 @@
-// A buffer module against the model: the input is an edit script, and everything the module
-// prints, its final display included, must match what the model says. Built once per module.
+// A buffer module against the checker's model: the input is an edit script
+// (check/buffer_script.h), run as bufdemo runs its commands, and everything printed, echoes and
+// displays, must be what the model says. Built once per module, with its declared traits.
+#include "check/buffer_client.h"
+#include "check/buffer_script.h"
+#include "check/check.h"
 #include "streams.h"
-#include "tests/buffers/edit_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    wb::EditModel model{BUFFER_CAPACITY, BUFFER_REPORTS_ENDS};
+    std::string script(reinterpret_cast<const char *>(data), size);
+    script = script.substr(0, script.find('\0'));
+    textT lines = {};
+    EditScriptLines(script.c_str(), BUFFER_CAPACITY, &lines);
+    scriptT commands = {};
+    ScriptAddLines(&commands, TextString(&lines));
+    modelT *model = BufferInterface.NewModel({BUFFER_CAPACITY, BUFFER_REPORTS_ENDS});
+    expectT expect = {};
     std::string expected;
     std::string printed = wb::CaptureStdout([&] {
         bufferADT buffer = NewBuffer();
-        for (size_t i = 0; i < size; i++)
-            expected += wb::EditBoth(buffer, model, static_cast<char>(data[i]));
-        DisplayBuffer(buffer);
+        for (long i = 0; i < commands.count; i++) {
+            ClearExpect(&expect);
+            BufferInterface.Step(model, ScriptLine(&commands, i), &expect);
+            expected.append(TextString(&expect.out), expect.out.n);
+            BufferLine(&buffer, ScriptLine(&commands, i));
+        }
         FreeBuffer(buffer);
     });
-    if (printed != expected + model.Shown()) abort();
+    BufferInterface.FreeModel(model);
+    FreeExpect(&expect);
+    ScriptFree(&commands);
+    TextFree(&lines);
+    if (printed != expected) abort();
     return 0;
 }

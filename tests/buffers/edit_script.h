@@ -1,102 +1,43 @@
-// The one edit-script language of the buffer tests and the buffer fuzz target, and the plain
-// model they compare a module with. Each character of a script is one operation:
-//   <  MoveCursorBackward     >  MoveCursorForward
-//   [  MoveCursorToStart      ]  MoveCursorToEnd
-//   #  DeleteCharacter        anything else: InsertCharacter of that character
+// The buffer tests' edit scripts (check/buffer_script.h), run on a module through bufdemo's own
+// commands (check/buffer_client.h), so that the tests, the checker and bufdemo share one
+// language.
 #pragma once
 
-#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "buffers/buffer.h"
 #include "capture_stdout.h"
+#include "check/buffer_client.h"
+#include "check/buffer_script.h"
+#include "check/script.h"
 
 namespace wb {
 
-// Applies one step of a script to the buffer.
-inline void EditStep(bufferADT buffer, char step) {
-    switch (step) {
-        case '<':
-            MoveCursorBackward(buffer);
-            break;
-        case '>':
-            MoveCursorForward(buffer);
-            break;
-        case '[':
-            MoveCursorToStart(buffer);
-            break;
-        case ']':
-            MoveCursorToEnd(buffer);
-            break;
-        case '#':
-            DeleteCharacter(buffer);
-            break;
-        default:
-            InsertCharacter(buffer, step);
-    }
+// The script's bufdemo commands.
+inline std::vector<std::string> EditLines(const std::string &script) {
+    textT lines = {};
+    EditScriptLines(script.c_str(), 0, &lines);
+    scriptT commands = {};
+    ScriptAddLines(&commands, TextString(&lines));
+    std::vector<std::string> out(commands.count);
+    for (long i = 0; i < commands.count; i++)
+        out[i] = ScriptLine(&commands, i);
+    ScriptFree(&commands);
+    TextFree(&lines);
+    return out;
 }
 
-// Applies the script to the buffer and returns what the operations printed.
-inline std::string Edit(bufferADT buffer, const std::string &script) {
-    return CaptureStdout([&] {
-        for (char step : script)
-            EditStep(buffer, step);
-    });
+// Runs the commands on the buffer; what they print is the caller's to read.
+inline void RunLines(bufferADT &buffer, const std::vector<std::string> &lines) {
+    for (const std::string &line : lines)
+        BufferCommand(&buffer, line.c_str());
 }
 
-// What DisplayBuffer must print for a text with the cursor at the given position.
-inline std::string Display(const std::string &text, size_t cursor) {
-    std::string out;
-    for (char ch : text)
-        out += std::string(" ") + ch;
-    return out + "\n" + std::string(2 * cursor, ' ') + "^\n";
-}
-
-// A buffer as a string and a cursor. capacity (0 for none) and reports_ends describe the two
-// documented differences between modules: gridrow's fixed size and chunkrow's end messages.
-struct EditModel {
-    size_t capacity = 0;
-    bool reports_ends = false;
-    std::string text;
-    size_t cursor = 0;
-
-    // True when the step would overfill a module with a capacity, which ends the program.
-    bool Overflows(char step) const {
-        return capacity != 0 && text.size() >= capacity &&
-               std::string("<>[]#").find(step) == std::string::npos;
-    }
-    // Applies one step and returns what the module prints for it.
-    std::string Step(char step) {
-        switch (step) {
-            case '<':
-                if (cursor > 0) return cursor--, "";
-                return reports_ends ? "Already at beginning bro!\n" : "";
-            case '>':
-                if (cursor < text.size()) return cursor++, "";
-                return reports_ends ? "Already at end bro!\n" : "";
-            case '[':
-                cursor = 0;
-                break;
-            case ']':
-                cursor = text.size();
-                break;
-            case '#':
-                if (cursor < text.size()) text.erase(cursor, 1);
-                break;
-            default:
-                text.insert(cursor++, 1, step);
-        }
-        return "";
-    }
-    std::string Shown() const { return Display(text, cursor); }
-};
-
-// One step of the random test and the fuzz target, on a module's buffer and the model alike:
-// returns what the module must print for it; skips a step that would overfill a module.
-inline std::string EditBoth(bufferADT buffer, EditModel &model, char step) {
-    if (model.Overflows(step)) return "";
-    EditStep(buffer, step);
-    return model.Step(step);
+// Runs the script's operations on the buffer and returns what they printed (no displays).
+inline std::string Edit(bufferADT &buffer, const std::string &script) {
+    std::vector<std::string> lines = EditLines(script);
+    return CaptureStdout([&] { RunLines(buffer, lines); });
 }
 
 }  // namespace wb

@@ -158,12 +158,12 @@ struct FormatCase {
 const FormatCase kFormatCases[] = {
     {"passed", FormatText, "ok   push\nok   pop\nok   hidden grow\nall 3 cases pass\n"},
     {"mixed", FormatText,
-     "ok   push\nFAIL pop # <2> & \"q\"\n" + kNasty +
-         "FAIL secret\nmemory error: leak\nFAIL slow\nReplay:\n  slow\n\nok   ok hidden\n"
+     "ok   push\nFAIL pop # <2> & \"q\": wrong output\n" + kNasty +
+         "FAIL secret: memory error: leak\nFAIL slow: timed out\nReplay:\n  slow\n\nok   ok hidden\n"
          "passed 2 of 5 cases: 2.5 of 6.5 points\n"},
     {"unbuilt", FormatText,
      std::string(kNotice) +
-         "FAIL push\nnot built\nFAIL hidden one\nnot built\npassed 0 of 2 cases: 0 of 3 points\n"},
+         "FAIL push: not built\nFAIL hidden one: not built\npassed 0 of 2 cases: 0 of 3 points\n"},
     {"passed", FormatGradescope,
      "4\npush|1|1|passed|visible|False\npop|2|2|passed|visible|False\n"
      "hidden grow|1|1|passed|visible|False\n"},
