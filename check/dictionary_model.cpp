@@ -194,6 +194,9 @@ static void Finish(modelT *, expectT *expect) {
 /* A word of the longest length the contract loads whole, 1023 characters. */
 #define X16 "xxxxxxxxxxxxxxxx"
 #define X64 X16 X16 X16 X16
+/* 1023 words, the most the contract loads: 1000 in ten lines, then 23 that differ. */
+#define TEN " a b c d e f g h i j"
+#define HUNDRED "W full.txt" TEN TEN TEN TEN TEN TEN TEN TEN TEN TEN "\n"
 #define X1023 \
     X64 X64 X64 X64 X64 X64 X64 X64 X64 X64 X64 X64 X64 X64 X64 X16 X16 X16 "xxxxxxxxxxxxxxx"
 
@@ -224,6 +227,10 @@ static const struct {
     {"empty-file-loads-and-frees", "W e.txt\nW e.txt \\t \nL e.txt\nX\nW e.txt last\nL e.txt\nC\n"},
     {"word-of-1023-characters",
      "W long.txt " X1023 "\nW long.txt  short\nL long.txt\nT 2\nC\nT 1\nC\n"},
+    {"the-most-words",
+     HUNDRED HUNDRED HUNDRED HUNDRED HUNDRED HUNDRED HUNDRED HUNDRED HUNDRED HUNDRED
+     "W full.txt A B C D E F G H I J K L M N O P Q R S T U V W\n"
+     "L full.txt\nT 1\nC\nT 2\nC\nT 3\nC\nT 79\nC\nX\n"},
     {"a-hundred-words",
      "W many.txt w00 w01 w02 w03 w04 w05 w06 w07 w08 w09\n"
      "W many.txt w10 w11 w12 w13 w14 w15 w16 w17 w18 w19\n"
@@ -239,6 +246,8 @@ static const struct {
 };
 
 #undef X1023
+#undef HUNDRED
+#undef TEN
 #undef X64
 #undef X16
 

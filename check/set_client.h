@@ -10,10 +10,11 @@
  *   D A B    prints "A - B = " and setDifference of the two, then frees the difference
  *   N A      frees the set and makes it anew with NewSet, then prints it as P does
  *
- * A line that begins with another word prints "Unknown set: word"; a command given the wrong
- * number of set names prints its usage, "Usage: D <A|B> <A|B>", "Usage: P <A|B>" or
- * "Usage: N <A|B>", and one given another name "Unknown set: word". At the end
- * of input it prints A, B, A - B and B - A as above, then frees both sets.
+ * A line that begins with another word prints "Unknown set: word". A command given a name of no
+ * set prints "Unknown set: name" (for the first such name), and one given the wrong number of
+ * names its usage: "Usage: P <A|B>", "Usage: D <A|B> <A|B>" or "Usage: N <A|B>". At the end of
+ * input it prints A, B, A - B and B - A as above, then frees both sets. Nothing is echoed: what
+ * bagdemo printed for A and B lines before it had the other commands stays as it was.
  */
 #ifndef WORKBENCH_CHECK_SET_CLIENT_H
 #define WORKBENCH_CHECK_SET_CLIENT_H
