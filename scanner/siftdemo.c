@@ -2,6 +2,11 @@
  * siftdemo: shows how the scanner cuts each line of standard input into tokens, first with
  * white space kept as tokens, then with it skipped.
  *
+ *   siftdemo      the tokens of each line, as below
+ *   siftdemo -c   reads the scanner's command language instead, one command a line, and calls
+ *                 the scanner's operations one by one (check/scanner_client.h): the client that
+ *                 workbench check runs a scanner's cases through
+ *
  * For every input line (its line end removed) it prints "> " and the line, then one line per
  * space option: the option's name, the number of tokens and each token in brackets. Characters
  * that would not show (white space other than the blank, control characters, bytes 0x80-0xFF)
@@ -13,6 +18,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "check/client_loop.h"
 #include "scanner/wordsift.h"
 
 static void ShowCharacter(unsigned char c) {
@@ -75,7 +81,12 @@ static void ShowTokens(scannerADT scanner, const char *line, spaceOptionT option
     free(tokens);
 }
 
-int main(void) {
+int main(int argc, char **argv) {
+    if (argc == 2 && strcmp(argv[1], "-c") == 0) return RunClient(&ScannerClient, stdin);
+    if (argc > 1) {
+        fputs("usage: siftdemo [-c]\n", stderr);
+        return 1;
+    }
     scannerADT scanner = NewScanner();
     char *line = NULL;
     size_t capacity = 0;

@@ -159,7 +159,8 @@ const FormatCase kFormatCases[] = {
     {"passed", FormatText, "ok   push\nok   pop\nok   hidden grow\nall 3 cases pass\n"},
     {"mixed", FormatText,
      "ok   push\nFAIL pop # <2> & \"q\": wrong output\n" + kNasty +
-         "FAIL secret: memory error: leak\nFAIL slow: timed out\nReplay:\n  slow\n\nok   ok hidden\n"
+         "FAIL secret: memory error: leak\nFAIL slow: timed out\nReplay:\n  slow\n\nok   ok "
+         "hidden\n"
          "passed 2 of 5 cases: 2.5 of 6.5 points\n"},
     {"unbuilt", FormatText,
      std::string(kNotice) +

@@ -232,7 +232,7 @@ TEST(ScannerDeathTest, SecondSaveEndsTheProgram) {
 }
 
 TEST(SiftdemoTest, ShowsEachLinesTokensUnderBothOptions) {
-    wb::RunResult run = wb::RunProgram("siftdemo", {.input = "ab12+c\n  x y\n\na\xe9\tb \nlast"});
+    wb::RunResult run = wb::RunProgram("siftdemo", {.input = "ab12+c\n  x y\n\na\xe9\t\vb \nlast"});
     EXPECT_EQ(run.out,
               "> ab12+c\n"
               "PreserveSpaces 3: [ab12] [+] [c]\n"
@@ -243,8 +243,8 @@ TEST(SiftdemoTest, ShowsEachLinesTokensUnderBothOptions) {
               "> \n"
               "PreserveSpaces 0:\n"
               "IgnoreSpaces   0:\n"
-              "> a\\xE9\\tb \n"
-              "PreserveSpaces 5: [a] [\\xE9] [\\t] [b] [ ]\n"
+              "> a\\xE9\\t\\vb \n"
+              "PreserveSpaces 6: [a] [\\xE9] [\\t] [\\v] [b] [ ]\n"
               "IgnoreSpaces   3: [a] [\\xE9] [b]\n"
               "> last\n"
               "PreserveSpaces 1: [last]\n"
