@@ -8,6 +8,8 @@
  */
 #include "check/runner.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -218,7 +220,8 @@ const char *SanitizerFault(const char *report) {
         {"AddressSanitizer: attempting free on address which was not malloc()-ed",
          "free of a pointer never handed out"},
         {"AddressSanitizer: hard rss limit exhausted", "out of memory"},
-        {"AddressSanitizer: SEGV", nullptr},
+        {"AddressSanitizer: SEGV", "crash"},
+        {"AddressSanitizer: stack-overflow", "crash"},
         {"AddressSanitizer:", "memory error"},
     };
     for (const auto &fault : faults)
@@ -244,7 +247,13 @@ void Conclude(const runnerT *r, jobT *job, int status) {
         DescribeExpect(&job->expect, &job->run.expected);
         if (!job->ended) TextClear(&job->run.actual);
     }
-    if (fault != nullptr && strcmp(fault, "out of memory") == 0) {
+    if (fault != nullptr && strcmp(fault, "crash") == 0) {
+        TextClear(&job->run.actual);
+        TextAppendString(&job->run.actual, "[a sanitizer's report: see below]\n");
+        Fail(job, VerdictCrashed, at, "crashed: %s %s",
+             strstr(report, "stack-overflow") != nullptr ? "stack overflow" : "segmentation fault",
+             LineName(job, at, where, sizeof where));
+    } else if (fault != nullptr && strcmp(fault, "out of memory") == 0) {
         Fail(job, VerdictEndedEarly, at, "ended early: out of memory (the limit is %ld MB) %s",
              r->limits.megabytes, LineName(job, at, where, sizeof where));
     } else if (fault != nullptr) {
@@ -311,7 +320,14 @@ bool Launch(const runnerT *r, jobT *job, const scriptT *script, double seconds) 
     return true;
 }
 
+/* The case's directory holds at most the files its script wrote; anything more goes by rm. */
 void RemoveTree(const char *dir) {
+    DIR *d = opendir(dir);
+    for (struct dirent *entry; d != nullptr && (entry = readdir(d)) != nullptr;)
+        if (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0)
+            unlinkat(dirfd(d), entry->d_name, 0);
+    if (d != nullptr) closedir(d);
+    if (rmdir(dir) == 0) return;
     pid_t pid = fork();
     if (pid == 0) {
         execlp("rm", "rm", "-rf", dir, static_cast<char *>(nullptr));
@@ -337,13 +353,22 @@ void Reap(const runnerT *r, jobT *job) {
     job->pid = 0;
 }
 
+/* A sanitizer is writing its report: the module is done, only the report takes its time. */
+bool Reporting(jobT *job) {
+    char head[4096];
+    ssize_t n = pread(fileno(job->err), head, sizeof head - 1, 0);
+    head[n > 0 ? n : 0] = '\0';
+    return strstr(head, "Sanitizer") != nullptr;
+}
+
 /* At the deadline: a child stuck in one line has timed out; a moving one gets more time. */
 void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
     double now = Now();
     if (now < job->deadline) return;
     /* A child whose module is done (its end of input, or its end, came) is only writing a
      * sanitizer's report: it is not stuck. */
-    bool moving = now - job->lastFrame < seconds / 2 || job->finished || job->ended;
+    bool moving =
+        now - job->lastFrame < seconds / 2 || job->finished || job->ended || Reporting(job);
     if (moving && job->extensions < 2) {
         job->extensions++;
         job->deadline += seconds;
@@ -436,6 +461,19 @@ scriptT Shrink(const runnerT *r, const scriptT *script, const runT *failed, doub
     double fuse = failed->seconds * 3 + 0.5;
     if (fuse > r->limits.seconds) fuse = r->limits.seconds;
     int runsLeft = MostShrinkRuns;
+    /* A fault in the start or the end of the client, such as a leak, needs no line at all. */
+    if (Now() < stop && cut.count > 0 && (failed->at < 0 || failed->at >= script->count)) {
+        scriptT none = {};
+        runT run = {};
+        const scriptT *one = &none;
+        bool same = RunScripts(r, &one, 1, fuse, &run) && SameFailure(&run, failed);
+        FreeRun(&run);
+        runsLeft--;
+        if (same) {
+            ScriptFree(&cut);
+            return none;
+        }
+    }
     for (long chunk = cut.count / 2 > 0 ? cut.count / 2 : 1; runsLeft > 0 && Now() < stop;
          chunk /= 2) {
         for (long start = 0; start < cut.count && runsLeft > 0 && Now() < stop;) {

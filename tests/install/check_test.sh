@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# workbench check as an instructor uses it, through the build tree installed into a scratch
+# prefix: each interface's own module passes, and passes through the CMake package's
+# workbench_check under CTest; one planted fault per interface fails with the expected verdict
+# and a script that replays it in the client; each kind of bad input (a loop, an exit, stray
+# output, a main, a missing operation, a leak, a double free, a crash, a file that does not
+# compile) gets its verdict and a whole result file; the refusals give status 2.
+# usage: check_test.sh <build dir> <source dir> <C compiler> [the build's C flags]
+set -euo pipefail
+build=$1
+source=$2
+export CC=$3
+# The archives of a sanitizer build need its runtime in whatever links them.
+read -r -a flags <<<"${4:-}"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+check=("$work/prefix/bin/workbench" check)
+gapbuf=$source/examples/gapbuf/gapbuf.c
+
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+# checked <status> <interface> <file> [options]: runs the check, output in $work/out.
+checked() {
+    local want=$1 status=0
+    shift
+    "${check[@]}" "$@" >"$work/out" 2>"$work/err" || status=$?
+    [ "$status" = "$want" ] || fail "check $*: status $status, $(cat "$work/out" "$work/err")"
+}
+
+# Each interface's own module passes.
+checked 0 buffer "$gapbuf"
+[ "$(tail -n 1 "$work/out")" = "all 23 cases pass" ] || fail "gapbuf.c: $(tail -n 3 "$work/out")"
+checked 0 scanner "$source/scanner/wordsift.cpp"
+checked 0 set "$source/sets/sortbag.cpp"
+checked 0 dictionary "$source/words/lotdraw.cpp"
+grep -q "^all 14 cases pass$" "$work/out" || fail "lotdraw: $(tail -n 3 "$work/out")"
+
+# A planted fault per interface: the module, the change, the first failing case's report line,
+# and the line that replays it in the client after its last command's echo.
+while IFS='|' read -r interface file change first; do
+    sed "$change" "$source/$file" >"$work/planted.${file##*.}"
+    ! cmp -s "$source/$file" "$work/planted.${file##*.}" || fail "not planted: $change"
+    checked 1 "$interface" "$work/planted.${file##*.}"
+    [ "$(grep -m 1 '^FAIL' "$work/out")" = "FAIL $first" ] ||
+        fail "$interface: $(grep -m 1 '^FAIL' "$work/out")"
+done <<'TABLE'
+buffer|examples/gapbuf/gapbuf.c|s/if (buffer->gapEnd < buffer->size) {/if (buffer->gapEnd < buffer->size - 1) {/|random balanced edits: wrong output in line 3
+scanner|scanner/wordsift.cpp|s/if (scanner->savedToken != nullptr) Error("Token has already been saved");//|second save ends the program: wrong output in line 4: the program must end there
+set|sets/sortbag.cpp|s/j > 0 \&\& S->elements/j > 1 \&\& S->elements/|insertions keep the order: wrong output in line 1
+dictionary|words/lotdraw.cpp|s/    srand(static_cast<unsigned>(time(nullptr)));/    static bool seeded = false;\n    if (!seeded) srand(static_cast<unsigned>(time(nullptr))), seeded = true;/|same second same word: wrong output in line 5
+TABLE
+
+# The buffer's report: every case ran, the first failure cut down and replayable in bufdemo.
+sed "s/if (buffer->gapEnd < buffer->size) {/if (buffer->gapEnd < buffer->size - 1) {/" "$gapbuf" \
+    >"$work/planted.c"
+checked 1 buffer "$work/planted.c"
+[ "$(tail -n 1 "$work/out")" = "passed 20 of 23 cases: 20 of 23 points" ] ||
+    fail "planted fault: $(tail -n 1 "$work/out")"
+first=$(sed -n '/^FAIL/,$p' "$work/out" | sed '1p;1d;/^FAIL/,$d')
+diff -u "$source/tests/install/example/planted_expected.txt" <(printf '%s\n' "$first") ||
+    fail "planted fault: not the expected report"
+replay=$(printf '%s\n' "$first" | sed -n '/^Replay/,/^(cut/p' | sed '1d;$d')
+expected=$(printf '%s\n' "$first" | sed -n '/expected:$/,/^Actual/p' | sed '1d;$d')
+[ "$(printf '%s\n' "$replay" | "$build/bin/bufdemo-pilerow" | tail -n 3)" = "$expected" ] ||
+    fail "the replay does not give the expected output in bufdemo"
+
+# Bad input, each in Gradescope's form: the change to the gap buffer, the case to look at and
+# the start of its output. A sanitizer's faults are looked for where the compiler has one.
+grep -q "^Checking with AddressSanitizer" "$work/out" && sanitized=yes || sanitized=no
+while IFS='|' read -r needs change kase verdict; do
+    [ "$needs" = any ] || [ "$sanitized" = yes ] || continue
+    sed "$change" "$gapbuf" >"$work/bad.c"
+    ! cmp -s "$gapbuf" "$work/bad.c" || fail "not planted: $change"
+    checked 1 buffer --timeout 2 --format gradescope --output "$work/results.json" "$work/bad.c"
+    python3 - "$work/results.json" "$kase" "$verdict" <<'PY' || fail "bad input: $change"
+import json, sys
+results = json.load(open(sys.argv[1]))
+assert results["score"] < 23, results["score"]
+for test in results["tests"]:
+    assert set(test) == {"name", "score", "max_score", "status", "output", "visibility"}, test
+case = next(t for t in results["tests"] if t["name"] == sys.argv[2])
+assert case["status"] == "failed" and case["output"].startswith(sys.argv[3]), case["output"][:300]
+PY
+done <<'TABLE'
+any|s/^    buffer->gapEnd = buffer->size;$/&\n    for (;;) {\n    }/|a jump to the end|timed out after 2 seconds in line 4
+any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    if (buffer->gapEnd == buffer->size) exit(3);/|deleting the character after the cursor|ended early: exit status 3 in line
+any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    printf("deleted\\n");/|mixed edits|wrong output in line 1
+any|$a int main(void) { return 0; }|mixed edits|not built
+any|s/^void MoveCursorToStart(/static void Unused(/|mixed edits|not built
+sanitized|s/^    FreeBlock(buffer->chars);$//|mixed edits|memory error: leak at the end of input
+sanitized|s/^    FreeBlock(buffer);$/&\n    FreeBlock(buffer);/|mixed edits|memory error: double free at the end of input
+sanitized|s/^void DisplayBuffer(bufferADT buffer) {$/&\n    if (buffer->gapStart == 3) *(volatile int *)16 = 0;/|the text and the caret column|crashed: segmentation fault in line 1
+TABLE
+echo 'this is not C' >"$work/broken.c"
+checked 1 buffer --format prairielearn --output "$work/results.json" "$work/broken.c"
+grep -q 'broken.c does not compile' "$work/err" || fail "broken.c: $(cat "$work/err")"
+python3 -c 'import json, sys; r = json.load(open(sys.argv[1])); assert r["score"] == 0 and len(r["tests"]) == 23, r' \
+    "$work/results.json" || fail "broken.c: not a whole result file"
+
+# From CMake, under CTest.
+cmake -S "$source/examples/gapbuf" -B "$work/cmake" -G Ninja -DCMAKE_C_COMPILER="$CC" \
+    -DCMAKE_C_FLAGS="${flags[*]}" -DCMAKE_EXE_LINKER_FLAGS="${flags[*]}" \
+    -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
+cmake --build "$work/cmake" >"$work/out" || fail "building the example: $(cat "$work/out")"
+ctest --test-dir "$work/cmake" --output-on-failure >/dev/null || fail "ctest on the example"
+
+# Refusals: status 2 with a clear message.
+refused() {  # refused <message pattern> <command...>
+    local status=0
+    "${@:2}" >"$work/out" 2>&1 || status=$?
+    [ "$status" = 2 ] && grep -q "$1" "$work/out" || fail "${*:2}: status $status, $(cat "$work/out")"
+}
+refused "cannot run no-such-cc" env CC=no-such-cc "${check[@]}" buffer "$gapbuf"
+refused "usage: workbench check-buffer" "$work/prefix/bin/workbench" check-buffer
+refused "no interface named 'queue'" "${check[@]}" queue "$gapbuf"
+printf '=== 2 a case\nIab\nQ\n' >"$work/bad.cases"
+refused "\"a case\", line 2" "${check[@]}" buffer --cases "$work/bad.cases" "$gapbuf"
+echo "each interface's module passes, its planted fault fails as expected, bad input gets its verdict"
