@@ -10,13 +10,11 @@
 #include "buffers/bufcheck.h"
 
 #include <errno.h>
-#include <math.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include "buffers/buffer.h"
@@ -510,110 +508,6 @@ bool CheckCase(const char *name, commandsT *c, const char *last, bufferTraitsT t
     return false;
 }
 
-/* The lengths the benchmark measures: 1, 2, 5 times each power of ten from lo to hi. */
-int Lengths(long lo, long hi, long *lengths) {
-    int n = 0;
-    for (long decade = lo; decade <= hi; decade *= 10)
-        for (long step = 1; step <= 5; step += step == 1 ? 1 : 3)
-            if (decade * step <= hi) lengths[n++] = decade * step;
-    return n;
-}
-
-double Now() {
-    struct timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<double>(t.tv_sec) * 1e9 + static_cast<double>(t.tv_nsec);
-}
-
-enum { BenchTypeAtEnd, BenchTypeInMiddle, BenchForward, BenchBackward, BenchJumps, BenchOps };
-const char *const benchNames[BenchOps] = {"type at the end", "type in the middle", "step forward",
-                                          "step backward", "jump to start and end"};
-const double kMinNanoseconds = 2e6; /* each figure comes from at least this much work */
-
-bufferADT Filled(long length, bool halfway) {
-    bufferADT buffer = NewBuffer();
-    for (long i = 0; i < length; i++)
-        InsertCharacter(buffer, static_cast<char>('a' + i % 26));
-    if (halfway) {
-        MoveCursorToStart(buffer);
-        for (long i = 0; i < length / 2; i++)
-            MoveCursorForward(buffer);
-    }
-    return buffer;
-}
-
-/* Nanoseconds per operation of one kind at one length, or a negative number when the length
- * leaves no room for it. Operations run in doubling batches, the clock read between them,
- * until enough time has passed or the text runs out. */
-double TimeOperation(int op, long length, bufferTraitsT traits) {
-    if (op == BenchTypeAtEnd) {
-        double start = Now();
-        bufferADT buffer = Filled(length, false);
-        double spent = Now() - start;
-        FreeBuffer(buffer);
-        return spent / static_cast<double>(length);
-    }
-    long most = length; /* steps before the text runs out; typing doubles the text at most */
-    if (op == BenchTypeInMiddle && traits.capacity > 0) most = traits.capacity - length;
-    if (op == BenchJumps) most = 1000000;
-    if (most <= 0) return -1;
-    bufferADT buffer = Filled(length, op == BenchTypeInMiddle);
-    if (op == BenchForward) MoveCursorToStart(buffer);
-    long done = 0;
-    double spent = 0;
-    for (long batch = 1; done < most && spent < kMinNanoseconds; batch *= 2) {
-        if (batch > most - done) batch = most - done;
-        double start = Now();
-        for (long i = 0; i < batch; i++) {
-            switch (op) {
-                case BenchTypeInMiddle:
-                    InsertCharacter(buffer, 'x');
-                    break;
-                case BenchForward:
-                    MoveCursorForward(buffer);
-                    break;
-                case BenchBackward:
-                    MoveCursorBackward(buffer);
-                    break;
-                default:
-                    MoveCursorToStart(buffer);
-                    MoveCursorToEnd(buffer);
-            }
-        }
-        spent += Now() - start;
-        done += batch;
-    }
-    FreeBuffer(buffer);
-    return spent / static_cast<double>(op == BenchJumps ? 2 * done : done);
-}
-
-/* The growth class that fits the times best: for each, the c of t = c f(n) with the least
- * relative squared error, and the class whose error is least. Relative, not absolute as Google
- * Benchmark fits, so that one slow figure at the longest text (a cache edge, a doubling) does
- * not outweigh every shorter one. */
-const char *FitClass(const long *lengths, const double *times, int n) {
-    const char *const names[] = {"O(1)", "O(log n)", "O(n)", "O(n log n)", "O(n^2)"};
-    const char *best = "-";
-    double bestError = 0;
-    for (int k = 0; k < 5; k++) {
-        double sum = 0, squares = 0; /* of f/t and (f/t)^2 */
-        int used = 0;
-        for (int i = 0; i < n; i++) {
-            if (times[i] <= 0) continue;
-            double x = static_cast<double>(lengths[i]);
-            double f = k == 0 ? 1 : k == 1 ? log(x) : k == 2 ? x : k == 3 ? x * log(x) : x * x;
-            sum += f / times[i];
-            squares += f / times[i] * (f / times[i]);
-            used++;
-        }
-        if (used < 2) return best;
-        /* c = sum / squares minimises the sum of (1 - c f/t)^2, which is then: */
-        double error = static_cast<double>(used) - sum * sum / squares;
-        if (best[0] == '-' || error < bestError) best = names[k], bestError = error;
-    }
-    return best;
-}
-
 }  // namespace
 
 bool CheckBuffer(bufferTraitsT traits, FILE *out) {
@@ -649,30 +543,6 @@ bool CheckBuffer(bufferTraitsT traits, FILE *out) {
     return true;
 }
 
-void BenchBuffer(bufferTraitsT traits, const char *name, FILE *out) {
-    long lengths[32];
-    int n = traits.capacity > 0 ? Lengths(10, traits.capacity, lengths)
-                                : Lengths(1000, 1000000, lengths);
-    fprintf(out, "%s: nanoseconds per operation at each text length\n", name);
-    fprintf(out, "  %-22s", "");
-    for (int i = 0; i < n; i++)
-        fprintf(out, " %8ld", lengths[i]);
-    fprintf(out, "  fits\n");
-    for (int op = 0; op < BenchOps; op++) {
-        double times[32];
-        fprintf(out, "  %-22s", benchNames[op]);
-        for (int i = 0; i < n; i++) {
-            times[i] = TimeOperation(op, lengths[i], traits);
-            if (times[i] < 0)
-                fprintf(out, " %8s", "-");
-            else
-                fprintf(out, " %8.3g", times[i]);
-            fflush(out);
-        }
-        fprintf(out, "  %s\n", FitClass(lengths, times, n));
-    }
-}
-
 int BufferCheckMain(int argc, char **argv) {
     bufferTraitsT traits = {0, false};
     bool bench = false;
@@ -695,7 +565,7 @@ int BufferCheckMain(int argc, char **argv) {
         }
     }
     if (bench) {
-        BenchBuffer(traits, name, stdout);
+        BenchBuffer(traits.capacity, name, stdout);
         return 0;
     }
     return CheckBuffer(traits, stdout) ? 0 : 1;

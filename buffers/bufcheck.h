@@ -10,13 +10,16 @@
  * bufdemo, with the expected and the actual output of the last one.
  *
  * The archive libbufcheck_main holds a main (the checker program's, below), for a program that
- * defines none: cc -c mybuffer.c && cc mybuffer.o -lbufcheck_main -lbufcheck -lnumread -lgenlib -lm
+ * defines none:
+ *   cc -c mybuffer.c && cc mybuffer.o -lbufcheck_main -lbufcheck -lbufbench -lnumread -lgenlib -lm
  */
 #ifndef WORKBENCH_BUFFERS_BUFCHECK_H
 #define WORKBENCH_BUFFERS_BUFCHECK_H
 
 #include <stdbool.h>
 #include <stdio.h>
+
+#include "check/bufbench.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -36,18 +39,9 @@ typedef struct {
 bool CheckBuffer(bufferTraitsT traits, FILE *out);
 
 /*
- * Times each operation at text lengths of a 1-2-5 series, 1,000 to 1,000,000 characters (10 to
- * the capacity for a module that has one), and writes a table to out headed by name: the
- * nanoseconds per operation at each length and the growth class they fit best, O(1), O(log n),
- * O(n), O(n log n) or O(n^2). Every figure depends on the machine and its load; compare figures
- * taken in one run.
- */
-void BenchBuffer(bufferTraitsT traits, const char *name, FILE *out);
-
-/*
  * The checker program: bufcheck [--capacity N] [--reports-ends] [--bench [--name NAME]] runs
- * CheckBuffer, or BenchBuffer with --bench, on standard output; status 0 when every case
- * passes, 1 at a failure, 2 for a bad argument.
+ * CheckBuffer, or BenchBuffer (check/bufbench.h) with --bench, on standard output; status 0 when
+ * every case passes, 1 at a failure, 2 for a bad argument.
  */
 int BufferCheckMain(int argc, char **argv);
 

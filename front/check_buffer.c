@@ -146,6 +146,7 @@ static int Build(const toolsT *t, char **files, int nfiles, bool sanitize, const
     Add(&a, t->lib);
     Add(&a, "-lbufcheck_main");
     Add(&a, "-lbufcheck");
+    Add(&a, "-lbufbench");
     char words[256];
     snprintf(words, sizeof words, "%s", libs);
     for (char *w = strtok(words, " "); w != NULL; w = strtok(NULL, " "))
