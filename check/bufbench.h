@@ -71,10 +71,11 @@ typedef enum {
 
 /*
  * Nanoseconds per call of op at a text of length characters, by clock, on a buffer filled for
- * it: typing at the end times the filling itself; the others run in batches of 1, 2, 4 ...
- * calls, the clock read around each, until 2 ms have passed or the text is walked once (two
- * million calls for the jumps; typing in the middle doubles the text, or fills it up to the
- * capacity when there is one, capacity > 0). Negative when the capacity leaves no room for op.
+ * it: typing at the end times the filling itself; the others run, from where their first pass
+ * begins, in batches of 1, 2, 4 ... calls, the clock read around each, until 2 ms have passed or
+ * the text is walked once (two million calls for the jumps; typing in the middle doubles the text,
+ * or fills it up to the capacity when there is one, capacity > 0). Negative when the capacity
+ * leaves no room for op.
  */
 double BenchTimeOperation(benchOpT op, long length, int capacity, benchClockT clock);
 

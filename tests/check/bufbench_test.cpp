@@ -197,14 +197,14 @@ TEST(BufbenchTest, TimingRunsBatchesUpToTheTextOrTheMinimumTime) {
         // The filling itself: a new buffer, a jump to the end, the typing.
         {"type at the end", BenchOpTypeAtEnd, 1000, 0, 1, 1002.0 / 1000, kInsert, 1000, 1},
         // The text walked once, in ten batches of 1, 2 ... 256 and the 489 left, each from the
-        // start.
+        // start, where the cursor is put first.
         {"forward over the text", BenchOpStepForward, 1000, 0, 1, 1010.0 / 1000, kForward, 1000,
-         1 + 10},
+         1 + 1 + 10},
         {"backward over the text", BenchOpStepBackward, 1000, 0, 1, 1010.0 / 1000, kBackward, 1000,
          1 + 10},
         // 2 ms reached after the batch of 128: 8 batches, 255 steps and 8 jumps.
         {"forward to the minimum time", BenchOpStepForward, 1000, 0, 10000,
-         (255 + 8) * 10000.0 / 255, kForward, 255, 1 + 8},
+         (255 + 8) * 10000.0 / 255, kForward, 255, 1 + 1 + 8},
         // Two million calls, a start first in each batch.
         {"jumps, two million", BenchOpJumps, 10, 0, 0.5, 0.5, kStart, 1000001, 2000000 + 1},
         // 2 ms reached after the batch of 524,288.
