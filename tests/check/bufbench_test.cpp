@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -266,14 +267,15 @@ TEST(BufbenchTest, FitLeavesOutMissingFigures) {
         EXPECT_STREQ(BenchFitClass(lengths, c.times.data(), 4), c.fits);
 }
 
-// The whole table on the virtual clock, each call a nanosecond: its layout, the "-" where there
-// is no room, and a fit for each row.
+// The whole table on the virtual clock: its layout, the "-" where there is no room, and a fit for
+// each row; with calls that take no time, figures of 0 and no fit.
 TEST(BufbenchTest, TableLayout) {
     const struct {
         int capacity;
+        double nsPerCall;
         const char *table;
     } cases[] = {
-        {100,
+        {100, 1,
          "gridrow: nanoseconds per operation at each text length\n"
          "                               10       20       50      100  fits\n"
          "  type at the end             1.2      1.1     1.04     1.02  O(1)\n"
@@ -281,9 +283,17 @@ TEST(BufbenchTest, TableLayout) {
          "  step forward                1.4     1.25     1.12     1.07  O(1)\n"
          "  step backward               1.4     1.25     1.12     1.07  O(1)\n"
          "  jump to start and end         1        1        1        1  O(1)\n"},
+        {50, 0,
+         "gridrow: nanoseconds per operation at each text length\n"
+         "                               10       20       50  fits\n"
+         "  type at the end               0        0        0  -\n"
+         "  type in the middle            0        0        -  -\n"
+         "  step forward                  0        0        0  -\n"
+         "  step backward                 0        0        0  -\n"
+         "  jump to start and end         0        0        0  -\n"},
     };
     for (const auto &c : cases) {
-        Reset();
+        Reset(c.nsPerCall);
         std::string table =
             wb::CaptureStdout([&] { BenchTable(c.capacity, "gridrow", VirtualClock, stdout); });
         EXPECT_EQ(table, c.table);
@@ -299,6 +309,14 @@ TEST(BufbenchTest, TableWithoutACapacityRunsOneThousandToAMillion) {
               "                             1000     2000     5000    10000    20000    50000"
               "   100000   200000   500000  1000000  fits\n");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2 + 5);
+}
+
+// The real clock is the C library's monotonic one, which std::chrono::steady_clock reads too.
+TEST(BufbenchTest, NowReadsTheMonotonicClock) {
+    const double steady = std::chrono::duration<double, std::nano>(
+                              std::chrono::steady_clock::now().time_since_epoch())
+                              .count();
+    EXPECT_NEAR(BenchNow(), steady, 1e9);
 }
 
 }  // namespace
