@@ -4,9 +4,9 @@
  * on the C library: the buffer module is the one the program links.
  *
  * Each workload makes exactly calls calls of its operation on a buffer whose text is length
- * characters long (length at least 1), in passes over the text where the operation would run
- * into an end: each pass begins with a jump to the end it leads away from, which costs at most
- * what the pass does. The jumps and the set-up are not counted in calls.
+ * characters long (at least 1), in passes over the text where the operation would run into an
+ * end: each pass begins with a jump to the end it leads away from, which costs at most what the
+ * pass does. The jumps are not counted in calls; a workload that needs no passes ignores length.
  */
 #ifndef WORKBENCH_CHECK_BUFBENCH_H
 #define WORKBENCH_CHECK_BUFBENCH_H
