@@ -4,49 +4,71 @@
 // not powers of two alone, at which a representation that doubles its storage would look
 // smoother than it is. The classes to fit are in Sweep's calls: chainrow's backward step walks
 // from the head, and the modules' jumps move or walk the whole text.
+//
+// Every subject runs the workloads of check/bufbench.h, the ones the checker's --bench and the
+// WebAssembly comparison time: the peer implements buffer.h here, so that it is called exactly as
+// the modules are.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "buffers/buffer.h"
 #include "capture_stdout.h"
-
-namespace {
+#include "check/bufbench.h"
 
 #ifdef BUFFER_MODULE
+namespace {
 constexpr std::string_view kSubject = BUFFER_MODULE;
-struct Subject {
-    bufferADT buffer = NewBuffer();
-    ~Subject() { FreeBuffer(buffer); }
-    void Insert(char ch) { InsertCharacter(buffer, ch); }
-    void Forward() { MoveCursorForward(buffer); }
-    void Backward() { MoveCursorBackward(buffer); }
-    void ToStart() { MoveCursorToStart(buffer); }
-    void ToEnd() { MoveCursorToEnd(buffer); }
-    void Display() { DisplayBuffer(buffer); }
-};
+}  // namespace
 #else
+namespace {
 constexpr std::string_view kSubject = "string";
-struct Subject {
+}  // namespace
+
+struct bufferCDT {
     std::string text, line;
     size_t cursor = 0;
-    void Insert(char ch) { text.insert(cursor++, 1, ch); }
-    void Forward() { cursor += cursor < text.size(); }
-    void Backward() { cursor -= cursor > 0; }
-    void ToStart() { cursor = 0; }
-    void ToEnd() { cursor = text.size(); }
-    void Display() {  // built, then written at once
-        line.clear();
-        for (char ch : text)
-            line += {' ', ch};
-        line += '\n' + std::string(2 * cursor, ' ') + "^\n";
-        std::fwrite(line.data(), 1, line.size(), stdout);
-    }
 };
+
+extern "C" {
+bufferADT NewBuffer() {
+    return new bufferCDT;
+}
+void FreeBuffer(bufferADT buffer) {
+    delete buffer;
+}
+void MoveCursorForward(bufferADT buffer) {
+    buffer->cursor += buffer->cursor < buffer->text.size();
+}
+void MoveCursorBackward(bufferADT buffer) {
+    buffer->cursor -= buffer->cursor > 0;
+}
+void MoveCursorToStart(bufferADT buffer) {
+    buffer->cursor = 0;
+}
+void MoveCursorToEnd(bufferADT buffer) {
+    buffer->cursor = buffer->text.size();
+}
+void InsertCharacter(bufferADT buffer, char ch) {
+    buffer->text.insert(buffer->cursor++, 1, ch);
+}
+void DeleteCharacter(bufferADT buffer) {
+    if (buffer->cursor < buffer->text.size()) buffer->text.erase(buffer->cursor, 1);
+}
+void DisplayBuffer(bufferADT buffer) {  // built, then written at once
+    std::string &line = buffer->line;
+    line.clear();
+    for (char ch : buffer->text)
+        line += {' ', ch};
+    line += '\n' + std::string(2 * buffer->cursor, ' ') + "^\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
+}
+}
 #endif
+
+namespace {
 
 #ifndef BUFFER_CAPACITY
 #define BUFFER_CAPACITY 0
@@ -57,19 +79,14 @@ constexpr bool kBounded = BUFFER_CAPACITY > 0;
 constexpr long kShortRoom = kBounded ? BUFFER_CAPACITY : 100;
 
 // A text of the benchmark's length, the cursor at its end or halfway.
-Subject *Filled(benchmark::State &state, bool halfway = false) {
-    Subject *buffer = new Subject;
-    for (long i = 0; i < state.range(0); i++)
-        buffer->Insert(static_cast<char>('a' + i % 26));
-    for (long i = halfway ? (buffer->ToStart(), state.range(0) / 2) : 0; i > 0; i--)
-        buffer->Forward();
+bufferADT Filled(benchmark::State &state, bool halfway = false) {
     state.SetComplexityN(state.range(0));
-    return buffer;
+    return BenchFilled(state.range(0), halfway);
 }
 
 void TypeAtEnd(benchmark::State &state) {
     for (auto _ : state)
-        delete Filled(state);
+        FreeBuffer(Filled(state));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -78,54 +95,47 @@ void TypeInMiddle(benchmark::State &state) {
     const long typed = state.range(0) < kShortRoom ? kShortRoom - state.range(0) : 10000;
     for (auto _ : state) {
         state.PauseTiming();
-        Subject *buffer = Filled(state, true);
+        bufferADT buffer = Filled(state, true);
         state.ResumeTiming();
-        for (long i = 0; i < typed; i++)
-            buffer->Insert('x');
+        BenchTypeInMiddle(buffer, state.range(0), typed);
         benchmark::ClobberMemory();
         state.PauseTiming();
-        delete buffer;
+        FreeBuffer(buffer);
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * typed);
 }
 
-// A million single steps (a hundred where each walks the text) in passes over the text, each from
-// the end the steps lead away from: the jump costs at most what the pass does.
+// A million single steps (a hundred where each walks the text) in passes over the text.
 template <bool Forward>
 void Steps(benchmark::State &state) {
     const long length = state.range(0), steps = !Forward && kWalksBack ? 100 : 1000000;
-    Subject *buffer = Filled(state);
+    bufferADT buffer = Filled(state);
     for (auto _ : state) {
-        for (long left = steps; left > 0; left -= length) {
-            Forward ? buffer->ToStart() : buffer->ToEnd();
-            for (long i = std::min(left, length); i > 0; i--)
-                Forward ? buffer->Forward() : buffer->Backward();
-        }
+        (Forward ? BenchStepForward : BenchStepBackward)(buffer, length, steps);
         benchmark::ClobberMemory();
     }
-    delete buffer;
+    FreeBuffer(buffer);
     state.SetItemsProcessed(state.iterations() * steps);
 }
 
 void Jumps(benchmark::State &state) {
-    Subject *buffer = Filled(state);
+    bufferADT buffer = Filled(state);
     for (auto _ : state) {
-        buffer->ToStart();
-        buffer->ToEnd();
+        BenchJumps(buffer, state.range(0), 2);
         benchmark::ClobberMemory();
     }
-    delete buffer;
+    FreeBuffer(buffer);
     state.SetItemsProcessed(state.iterations() * 2);
 }
 
 void Display(benchmark::State &state) {
-    Subject *buffer = Filled(state, true);
+    bufferADT buffer = Filled(state, true);
     wb::WithStdout(std::fopen("/dev/null", "w"), [&] {
         for (auto _ : state)
-            buffer->Display();
+            BenchDisplay(buffer, state.range(0), 1);
     });
-    delete buffer;
+    FreeBuffer(buffer);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -137,13 +147,15 @@ void Sweep(const char *operation, void (*run)(benchmark::State &), benchmark::Bi
         if (longTexts ? kBounded : kModule && !kBounded) continue;
         auto *family = benchmark::RegisterBenchmark(name.c_str(), run)->Unit(unit);
         if (run == TypeInMiddle) family->MinTime(0.01);
-        if (run == Display)
+        if (run == Display) {
             family->Arg(longTexts ? 10000 : kShortRoom);
-        else
-            for (long decade = longTexts ? 1000 : 10; decade <= (longTexts ? 1000000 : 10);
-                 decade *= 10)
-                for (long step : {1, 2, 5})
-                    if (decade * step <= (longTexts ? 1000000 : 50)) family->Arg(decade * step);
+        } else {
+            long lengths[16];
+            int n = longTexts ? BenchLengths(1000, 1000000, lengths, 16)
+                              : BenchLengths(10, 50, lengths, 16);
+            for (int i = 0; i < n; i++)
+                family->Arg(lengths[i]);
+        }
         if (longTexts && run != Display) family->Complexity(kModule ? moduleClass : peerClass);
     }
 }

@@ -1,81 +1,31 @@
 /*
  * buffer_ops: the time of each buffer operation, for the comparison of the WebAssembly build with
  * the native one (web/bench/ratio.mjs runs both builds in one run). Plain C on the C library
- * alone, so that the same source builds for both; linked with one buffer module.
+ * alone, so that the same source builds for both; linked with one buffer module and the shared
+ * workloads of check/bufbench.h.
  *
  * Prints to standard error one line per operation, "<operation> <nanoseconds per call>", the
  * best of five rounds; the displays go to standard output, which the caller discards. The text
  * is 1,000 characters, or 10 fewer than the module's capacity where it has one.
  */
-/* clock_gettime is POSIX. */
-#define _POSIX_C_SOURCE 200809L
-
 #include <stdio.h>
-#include <time.h>
 
-#include "buffers/buffer.h"
+#include "check/bufbench.h"
 
 enum { Rounds = 5, Calls = 1000000 };
 
 static const long textLength = BUFFER_CAPACITY > 0 ? BUFFER_CAPACITY - 10 : 1000;
 
-static double Now(void) {
-    struct timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return (double)now.tv_sec * 1e9 + (double)now.tv_nsec;
-}
-
-/* Each of these makes calls calls of its operation, in passes over the text that each begin
- * where the operation leads away from. */
-static void Replace(bufferADT buffer, long calls) {
-    /* a deletion and an insertion a character, so that the length stays */
-    for (long left = calls; left > 0; left -= 2 * textLength) {
-        MoveCursorToStart(buffer);
-        for (long i = 0; i < textLength && 2 * i < left; i++) {
-            DeleteCharacter(buffer);
-            InsertCharacter(buffer, 'x');
-        }
-    }
-}
-
-static void Forward(bufferADT buffer, long calls) {
-    for (long left = calls; left > 0; left -= textLength) {
-        MoveCursorToStart(buffer);
-        for (long i = 0; i < textLength && i < left; i++)
-            MoveCursorForward(buffer);
-    }
-}
-
-static void Backward(bufferADT buffer, long calls) {
-    for (long left = calls; left > 0; left -= textLength) {
-        MoveCursorToEnd(buffer);
-        for (long i = 0; i < textLength && i < left; i++)
-            MoveCursorBackward(buffer);
-    }
-}
-
-static void Jumps(bufferADT buffer, long calls) {
-    for (long i = 0; i < calls / 2; i++) {
-        MoveCursorToStart(buffer);
-        MoveCursorToEnd(buffer);
-    }
-}
-
-static void Display(bufferADT buffer, long calls) {
-    for (long i = 0; i < calls; i++)
-        DisplayBuffer(buffer);
-}
-
 /* chainrow's backward step walks from the head, and jumps and displays cross the whole text:
  * those make fewer calls. */
 static const struct {
     const char *name;
-    void (*run)(bufferADT, long);
+    void (*run)(bufferADT, long, long);
     long calls;
 } operations[] = {
-    {"delete+insert", Replace, Calls},   {"forward", Forward, Calls},
-    {"backward", Backward, Calls / 100}, {"jumps", Jumps, Calls / 100},
-    {"display", Display, Calls / 1000},
+    {"delete+insert", BenchReplace, Calls},       {"forward", BenchStepForward, Calls},
+    {"backward", BenchStepBackward, Calls / 100}, {"jumps", BenchJumps, Calls / 100},
+    {"display", BenchDisplay, Calls / 1000},
 };
 
 int main(void) {
@@ -85,12 +35,10 @@ int main(void) {
     for (size_t k = 0; k < sizeof operations / sizeof operations[0]; k++) {
         double best = 0;
         for (int round = 0; round < Rounds; round++) {
-            bufferADT buffer = NewBuffer();
-            for (long i = 0; i < textLength; i++)
-                InsertCharacter(buffer, (char)('a' + i % 26));
-            double start = Now();
-            operations[k].run(buffer, operations[k].calls);
-            double elapsed = Now() - start;
+            bufferADT buffer = BenchFilled(textLength, false);
+            double start = BenchNow();
+            operations[k].run(buffer, textLength, operations[k].calls);
+            double elapsed = BenchNow() - start;
             FreeBuffer(buffer);
             if (round == 0 || elapsed < best) best = elapsed;
         }
