@@ -12,8 +12,10 @@
  *
  * With -i every display is followed by a drawing of the records behind it (buffers/bufview.h):
  * a caret after a cell or block marks the one the cursor field points to. With -j FILE, the
- * records as they stand at the end are written to FILE as one JSON object, for a picture to be
- * drawn from (the web page's).
+ * records as they stand at the end (end of input or Q) are written to FILE as one JSON object,
+ * for a picture to be drawn from (the web page's); a run ended by the module's Error leaves FILE
+ * empty. Each option is taken at most once; any other argument prints the usage on standard
+ * error, status 2. A FILE that cannot be opened is reported before any command, status 2.
  */
 /* getline is POSIX. */
 #define _POSIX_C_SOURCE 200809L

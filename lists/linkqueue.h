@@ -19,7 +19,7 @@ void initQueue(void);
 /* Print the values front to rear, or rear to front, on one line after "Queue contains: ". */
 void printQueue(void);
 void printQueueBackward(void);
-/* Releases every node and leaves the queue empty. */
+/* Releases every node and leaves the queue empty, ready to be used again. */
 void freeQueue(void);
 /* A detached node holding val, or null when no memory is left; the caller owns it. */
 node *getNode(int val);

@@ -11,7 +11,7 @@
  *   P / B         pop the front / the back
  *   Q             quit
  * With -j FILE each drawing is also written to FILE as one JSON object a line, for a picture to
- * be drawn from (the web page's).
+ * be drawn from (the web page's). Any other argument prints the usage on standard error, status 2.
  */
 #include <ctype.h>
 #include <stdio.h>
