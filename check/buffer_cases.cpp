@@ -47,9 +47,9 @@ const struct {
     int steps;
     int weight[7]; /* of F B J E I D N */
 } profiles[] = {
-    {"random balanced edits", 12345, 20000, {8, 8, 1, 1, 16, 16, 0}},
+    {"random balanced edits", 12345, 10000, {8, 8, 1, 1, 16, 16, 0}},
     {"random growing edits", 99, 3000, {6, 6, 1, 1, 20, 4, 0}},
-    {"random shrinking edits, fresh buffers now and then", 2024, 12000, {4, 4, 3, 3, 10, 12, 1}},
+    {"random shrinking edits, fresh buffers now and then", 2024, 8000, {4, 4, 3, 3, 10, 12, 1}},
 };
 
 /* A model of the text's length alone, enough to keep a case within a capacity. */

@@ -26,7 +26,9 @@
 
 namespace {
 
-enum { MostAtOnce = 32, MostShrinkRuns = 300 };
+/* MostExtensions bounds a case's wall-clock time at that many limits beyond the first, however
+ * loaded the machine. */
+enum { MostAtOnce = 32, MostShrinkRuns = 300, MostExtensions = 5 };
 
 double Now() {
     struct timespec t;
@@ -353,6 +355,24 @@ void Reap(const runnerT *r, jobT *job) {
     job->pid = 0;
 }
 
+/* The processor time the process has had, from /proc; 0 where it cannot be read. */
+double ProcessorSeconds(pid_t pid) {
+    char path[64], line[1024];
+    snprintf(path, sizeof path, "/proc/%d/stat", static_cast<int>(pid));
+    FILE *f = fopen(path, "r");
+    if (f == nullptr) return 0;
+    size_t n = fread(line, 1, sizeof line - 1, f);
+    fclose(f);
+    line[n] = '\0';
+    /* after the name in parentheses: state, then fields 4 to 13, then user and system ticks */
+    const char *p = strrchr(line, ')');
+    unsigned long user = 0, system = 0;
+    if (p == nullptr ||
+        sscanf(p + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user, &system) != 2)
+        return 0;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 /* A sanitizer is writing its report: the module is done, only the report takes its time. */
 bool Reporting(jobT *job) {
     char head[4096];
@@ -366,10 +386,12 @@ void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
     double now = Now();
     if (now < job->deadline) return;
     /* A child whose module is done (its end of input, or its end, came) is only writing a
-     * sanitizer's report: it is not stuck. */
-    bool moving =
-        now - job->lastFrame < seconds / 2 || job->finished || job->ended || Reporting(job);
-    if (moving && job->extensions < 2) {
+     * sanitizer's report; one still moving from line to line is timed by the processor time it
+     * has had, since the others share the processors with it. Only one stuck in a line, or out
+     * of processor time, has timed out. */
+    bool done = job->finished || job->ended || Reporting(job);
+    bool moving = now - job->lastFrame < seconds / 2 && ProcessorSeconds(job->pid) < seconds;
+    if ((done || moving) && job->extensions < MostExtensions) {
         job->extensions++;
         job->deadline += seconds;
         return;
