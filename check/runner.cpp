@@ -23,6 +23,7 @@
 #include <ctime>
 
 #include "check/child.h"
+#include "check/shrink.h"
 
 namespace {
 
@@ -466,65 +467,35 @@ bool SameFailure(const runT *a, const runT *b) {
             strncmp(TextString(&a->summary), TextString(&b->summary), 20) == 0);
 }
 
-/*
- * Cuts a failing script down: drops ever smaller stretches of lines while the rest still fails
- * the same way, within a number of runs and a time budget. The lines after the failing one go
- * first; a run that times out after the cut is never run again.
- */
+/* A trial of a shorter script while a failure is cut down, within a number of runs and a
+ * time budget. */
+typedef struct {
+    const runnerT *r;
+    const runT *failed;
+    double stop, fuse;
+    int runsLeft;
+} trialsT;
+
+trialT Trial(void *context, const scriptT *script) {
+    trialsT *t = static_cast<trialsT *>(context);
+    if (t->runsLeft == 0 || Now() >= t->stop) return TrialStop;
+    t->runsLeft--;
+    runT run = {};
+    bool ran = RunScripts(t->r, &script, 1, t->fuse, &run);
+    bool same = ran && SameFailure(&run, t->failed);
+    FreeRun(&run);
+    return !ran ? TrialStop : same ? TrialFails : TrialPasses;
+}
+
+/* Cuts a failure down within budget seconds; a time-out only to the line it was stuck in, since
+ * a run that loops would cost its limit again each time. */
 scriptT Shrink(const runnerT *r, const scriptT *script, const runT *failed, double budget) {
-    long keepCount = failed->at < script->count ? failed->at + 1 : script->count;
-    char *keep = static_cast<char *>(calloc(static_cast<size_t>(script->count) + 1, 1));
-    if (keep == nullptr) abort();
-    memset(keep, 1, static_cast<size_t>(keepCount));
-    scriptT cut = ScriptSubset(script, keep);
-    free(keep);
-    if (failed->verdict == VerdictTimedOut) return cut;
-    double stop = Now() + budget;
     double fuse = failed->seconds * 3 + 0.5;
-    if (fuse > r->limits.seconds) fuse = r->limits.seconds;
-    int runsLeft = MostShrinkRuns;
-    /* A fault in the start or the end of the client, such as a leak, needs no line at all. */
-    if (Now() < stop && cut.count > 0 && (failed->at < 0 || failed->at >= script->count)) {
-        scriptT none = {};
-        runT run = {};
-        const scriptT *one = &none;
-        bool same = RunScripts(r, &one, 1, fuse, &run) && SameFailure(&run, failed);
-        FreeRun(&run);
-        runsLeft--;
-        if (same) {
-            ScriptFree(&cut);
-            return none;
-        }
-    }
-    for (long chunk = cut.count / 2 > 0 ? cut.count / 2 : 1; runsLeft > 0 && Now() < stop;
-         chunk /= 2) {
-        for (long start = 0; start < cut.count && runsLeft > 0 && Now() < stop;) {
-            char *mask = static_cast<char *>(malloc(static_cast<size_t>(cut.count) + 1));
-            if (mask == nullptr) abort();
-            for (long i = 0; i < cut.count; i++)
-                mask[i] = i < start || i >= start + chunk;
-            scriptT tried = ScriptSubset(&cut, mask);
-            free(mask);
-            textT invalid = {};
-            bool valid = ValidateScript(r->interface, r->traits, &tried, &invalid);
-            TextFree(&invalid);
-            runT run = {};
-            const scriptT *one = &tried;
-            bool same = valid && tried.count < cut.count && RunScripts(r, &one, 1, fuse, &run) &&
-                        SameFailure(&run, failed);
-            FreeRun(&run);
-            runsLeft--;
-            if (same) {
-                ScriptFree(&cut);
-                cut = tried;
-            } else {
-                ScriptFree(&tried);
-                start += chunk;
-            }
-        }
-        if (chunk == 1) break;
-    }
-    return cut;
+    trialsT trials = {r, failed, Now() + budget,
+                      fuse < r->limits.seconds ? fuse : r->limits.seconds, MostShrinkRuns};
+    bool cut = failed->verdict != VerdictTimedOut && budget > 0;
+    return ShrinkScript(r->interface, r->traits, script, failed->at, cut ? Trial : nullptr,
+                        &trials);
 }
 
 void Describe(const runnerT *r, const caseT *kase, const scriptT *script, const runT *run,
