@@ -1,31 +1,19 @@
-// The scanner on any line, under both space options, against the token model (token_model.h); a
-// saved token comes back as the very pointer; the used-up scanner gives empty tokens.
+// The scanner on any line, under both space options, against the checker's model of it
+// (check_lines.h): every token, a saved token coming back as the very pointer, the used-up
+// scanner's empty tokens, a fresh scanner.
 #include <cstring>
 
-#include "streams.h"
-#include "tests/scanner/token_model.h"
+#include "check/text.h"
+#include "check_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    std::string text(reinterpret_cast<const char *>(data),
-                     strnlen(reinterpret_cast<const char *>(data), size));
-    scannerADT scanner = NewScanner();
-    for (spaceOptionT option : {PreserveSpaces, IgnoreSpaces}) {
-        SetScannerString(scanner, text.c_str());
-        SetScannerSpaceOption(scanner, option);
-        wb::Tokens tokens;
-        for (int n = 0; MoreTokensExist(scanner); n++) {
-            string token = ReadToken(scanner);
-            if (n % 3 == 0) {
-                SaveToken(scanner, token);
-                if (ReadToken(scanner) != token) abort();
-            }
-            tokens.push_back(token);
-            FreeBlock(token);
-        }
-        string rest = ReadToken(scanner);
-        if (tokens != wb::TokenModel(text, option) || rest[0] != '\0') abort();
-        FreeBlock(rest);
-    }
-    FreeScanner(scanner);
+    textT escaped = {};
+    AppendEscaped(&escaped, reinterpret_cast<const char *>(data),
+                  strnlen(reinterpret_cast<const char *>(data), size));
+    const std::string set = std::string("S") + TextString(&escaped);
+    TextFree(&escaped);
+    wb::CheckLines(ScannerInterface, ScannerClient, {},
+                   {"P", set, "R", "K", "R", "M", "R", "A", "R", "I", set, "R",
+                    "K", "M", "R", "A", "R", "O", "F", "O", "P", set, "A"});
     return 0;
 }
