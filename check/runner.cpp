@@ -130,6 +130,10 @@ const char *LineName(const jobT *job, long i, char *buffer, size_t size) {
     return buffer;
 }
 
+bool SameBytes(const textT *text, const char *bytes, size_t n) {
+    return text->n == n && (n == 0 || memcmp(text->s, bytes, n) == 0);
+}
+
 /* One frame from the child. */
 void TakeFrame(const runnerT *r, jobT *job, const frameT *frame, const char *bytes) {
     char where[64];
@@ -140,8 +144,7 @@ void TakeFrame(const runnerT *r, jobT *job, const frameT *frame, const char *byt
     if (frame->kind == FrameFinish) job->reached = job->script->count;
     if (frame->kind == FrameError || frame->kind == FrameNoMemory) {
         bool expected = frame->kind == FrameError && job->expect.ending == EndsInError &&
-                        job->expect.message.n == frame->length &&
-                        memcmp(job->expect.message.s, bytes, frame->length) == 0;
+                        SameBytes(&job->expect.message, bytes, frame->length);
         if (expected) return;
         TextClear(&job->run.actual);
         if (frame->kind == FrameNoMemory) {
@@ -168,7 +171,7 @@ void TakeFrame(const runnerT *r, jobT *job, const frameT *frame, const char *byt
     DescribeExpect(expect, &job->run.expected);
     TextClear(&job->run.actual);
     TextAppend(&job->run.actual, bytes, frame->length);
-    bool same = expect->out.n == frame->length && memcmp(expect->out.s, bytes, frame->length) == 0;
+    bool same = SameBytes(&expect->out, bytes, frame->length);
     if (frame->kind == FramePartial) {
         /* The program ends in this line; how it ends decides, when it may end there at all. */
         job->ended = true;
@@ -197,7 +200,7 @@ void TakeFrames(const runnerT *r, jobT *job) {
         TakeFrame(r, job, &frame, job->inbox.s + used + sizeof frame);
         used += sizeof frame + frame.length;
     }
-    memmove(job->inbox.s, job->inbox.s + used, job->inbox.n - used);
+    if (used > 0) memmove(job->inbox.s, job->inbox.s + used, job->inbox.n - used);
     job->inbox.n -= used;
 }
 
@@ -532,8 +535,9 @@ bool RunCases(const interfaceT *interface, traitsT traits, const clientT *client
               const caseListT *cases, limitsT limits, resultT *results) {
     runnerT r = {interface, traits, client, limits};
     int count = cases->count;
-    const scriptT **scripts = static_cast<const scriptT **>(calloc(count + 1, sizeof *scripts));
-    runT *runs = static_cast<runT *>(calloc(count + 1, sizeof *runs));
+    const scriptT **scripts =
+        static_cast<const scriptT **>(calloc(static_cast<size_t>(count) + 1, sizeof *scripts));
+    runT *runs = static_cast<runT *>(calloc(static_cast<size_t>(count) + 1, sizeof *runs));
     if (scripts == nullptr || runs == nullptr) abort();
     for (int i = 0; i < count; i++)
         scripts[i] = &cases->at[i].script;
@@ -544,8 +548,9 @@ bool RunCases(const interfaceT *interface, traitsT traits, const clientT *client
     for (int i = 0; i < count; i++)
         failing += runs[i].verdict != VerdictPassed;
     scriptT *cuts = static_cast<scriptT *>(calloc(static_cast<size_t>(count) + 1, sizeof *cuts));
-    const scriptT **rerun = static_cast<const scriptT **>(calloc(count + 1, sizeof *rerun));
-    int *rerunOf = static_cast<int *>(calloc(count + 1, sizeof *rerunOf));
+    const scriptT **rerun =
+        static_cast<const scriptT **>(calloc(static_cast<size_t>(count) + 1, sizeof *rerun));
+    int *rerunOf = static_cast<int *>(calloc(static_cast<size_t>(count) + 1, sizeof *rerunOf));
     if (cuts == nullptr || rerun == nullptr || rerunOf == nullptr) abort();
     double budgetEnd = Now() + 2 * limits.seconds;
     int reruns = 0;
