@@ -22,6 +22,10 @@ typedef struct {
                          "Already at end bro!" and a line end */
 } traitsT;
 
+/* The limits of a case unless the command line gives others: seconds of time, megabytes of
+ * memory. */
+enum { DefaultSeconds = 5, DefaultMegabytes = 512 };
+
 /* How the program must end at a line, if it must. */
 typedef enum {
     EndsNot,     /* it goes on */

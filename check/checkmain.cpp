@@ -32,11 +32,10 @@ bool PositiveNumber(const char *text, int *value) {
 int CheckMain(int argc, char **argv, const interfaceT *interface, const clientT *client,
               benchT bench) {
     traitsT traits = {0, false};
-    limitsT limits = {5, 512};
     formatT format = FormatText;
     const char *output = nullptr, *weights = nullptr, *name = "module";
     const char *caseFiles[MostCaseFiles] = {};
-    int caseFileCount = 0, seconds = 5, megabytes = 512;
+    int caseFileCount = 0, seconds = DefaultSeconds, megabytes = DefaultMegabytes;
     bool benchmark = false;
     for (int i = 1; i < argc; i++) {
         const char *option = argv[i];
@@ -72,8 +71,7 @@ int CheckMain(int argc, char **argv, const interfaceT *interface, const clientT 
             ok = false;
         if (!ok) return Usage(argv[0]);
     }
-    limits.seconds = seconds;
-    limits.megabytes = megabytes;
+    limitsT limits = {static_cast<double>(seconds), megabytes};
     if (benchmark) {
         bench(traits, name, stdout);
         return StatusPassed;

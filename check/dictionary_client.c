@@ -69,11 +69,7 @@ static void *Start(void) {
 
 static void Line(void *opaque, const char *line) {
     dictionaryStateT *state = opaque;
-    /* The echo is written before the command runs, so it shows even when the module ends it. */
-    textT echo = {0};
-    AppendEcho(&echo, line);
-    fwrite(TextString(&echo), 1, echo.n, stdout);
-    TextFree(&echo);
+    PrintEcho(line);
     const char *end;
     size_t length = line[0] != '\0' ? Word(line, &end) : 0;
     int seconds;

@@ -204,10 +204,7 @@ static void Finish(modelT *, expectT *expect) {
  * Each case is a script of wordpick -c, worth one point. The seconds of the T lines are chosen
  * so that the draws reach different words.
  */
-static const struct {
-    const char *name;
-    const char *script;
-} dictionaryCases[] = {
+static const scriptCaseT dictionaryCases[] = {
     {"missing file ends the program", "L missing.txt\n"},
     {"missing file beside another", "W words.txt cat\nL other.txt\n"},
     {"words across blank lines",
@@ -252,8 +249,8 @@ static const struct {
 #undef X16
 
 static void AddCases(traitsT, caseListT *list) {
-    for (const auto &kase : dictionaryCases)
-        AddCase(list, kase.name, kase.script);
+    AddScriptCases(list, dictionaryCases,
+                   static_cast<int>(sizeof dictionaryCases / sizeof dictionaryCases[0]));
 }
 
 const interfaceT DictionaryInterface = {

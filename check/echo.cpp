@@ -1,6 +1,8 @@
 /* echo: a command line as its client shows it (check/echo.h). */
 #include "check/echo.h"
 
+#include <cstdio>
+
 #include <cstring>
 
 void AppendEcho(textT *t, const char *line) {
@@ -13,4 +15,11 @@ void AppendEcho(textT *t, const char *line) {
         line += run + 1;
     }
     TextAppendString(t, "\n");
+}
+
+void PrintEcho(const char *line) {
+    textT echo = {};
+    AppendEcho(&echo, line);
+    fwrite(TextString(&echo), 1, echo.n, stdout);
+    TextFree(&echo);
 }

@@ -18,6 +18,10 @@ extern "C" {
  */
 void AppendEcho(textT *t, const char *line);
 
+/* Writes the line's echo on standard output before the command runs, so that it shows even when
+ * the module ends the program in it. */
+void PrintEcho(const char *line);
+
 #ifdef __cplusplus
 }
 #endif

@@ -130,11 +130,7 @@ static void *Start(void) {
 
 static void Line(void *opaque, const char *line) {
     scannerStateT *state = opaque;
-    /* The echo is written before the command runs, so it shows even when the module ends it. */
-    textT echo = {0};
-    AppendEcho(&echo, line);
-    fwrite(TextString(&echo), 1, echo.n, stdout);
-    TextFree(&echo);
+    PrintEcho(line);
     if (line[0] == 'S' && (line[1] == '\0' || line[1] == ' '))
         SetText(state, line[1] == '\0' ? "" : line + 2);
     else if (line[0] != '\0' && line[1] == '\0')

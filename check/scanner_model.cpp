@@ -193,10 +193,7 @@ static void Finish(modelT *, expectT *expect) {
 }
 
 /* Each case is a script of siftdemo -c, worth one point. */
-static const struct {
-    const char *name;
-    const char *script;
-} scannerCases[] = {
+static const scriptCaseT scannerCases[] = {
     {"runs and symbols", "S ab12+c\nR\nR\nR\nM\nR\nR\nM\n"},
     {"blanks kept or skipped", "S   x y\nA\nI\nS   x y\nA\nO\n"},
     {"underscore point and joined runs", "S a_b\nA\nS 3.14\nA\nS x1y2\nA\nI\nS a_b 3.14 x1y2\nA\n"},
@@ -204,7 +201,7 @@ static const struct {
     {"empty text", "S\nM\nR\nA\nI\nM\nR\nR\n"},
     {"every white space",
      "S \\t\\n\\v\\f\\r \nA\nI\nS \\t\\n\\v\\f\\r \nM\nA\nS a\\tb\\nc\\vd\\fe\\rf g\nA\n"},
-    {"bytes-above-0x7F", "S a\\xE9z\nA\nI\nS  \\x80\\xFF \\xA0\nA\nS \\x01\\x7F!\nA\n"},
+    {"bytes above 0x7F", "S a\\xE9z\nA\nI\nS  \\x80\\xFF \\xA0\nA\nS \\x01\\x7F!\nA\n"},
     {"saved token comes back", "S a b\nR\nK\nM\nR\nR\nK\nI\nR\nR\nO\nM\n"},
     {"saved token read by a loop", "I\nS one two three\nR\nK\nA\nM\nR\n"},
     {"second save ends the program", "S a b\nR\nK\nK\n"},
@@ -217,8 +214,8 @@ static const struct {
 };
 
 static void AddCases(traitsT, caseListT *list) {
-    for (const auto &kase : scannerCases)
-        AddCase(list, kase.name, kase.script);
+    AddScriptCases(list, scannerCases,
+                   static_cast<int>(sizeof scannerCases / sizeof scannerCases[0]));
 }
 
 const interfaceT ScannerInterface = {

@@ -226,3 +226,8 @@ bool ReadWeights(FILE *in, caseListT *list, textT *error) {
     TextFree(&line);
     return ok;
 }
+
+void AddScriptCases(caseListT *list, const scriptCaseT *table, int count) {
+    for (int i = 0; i < count; i++)
+        AddCase(list, table[i].name, table[i].script);
+}

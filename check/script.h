@@ -42,6 +42,15 @@ typedef struct {
     int count, room;
 } caseListT;
 
+/* A case as an interface's table gives it: its name and its lines, each ended by a line end. */
+typedef struct {
+    const char *name;
+    const char *script;
+} scriptCaseT;
+
+/* Adds each case of the table, worth one point, shown. */
+void AddScriptCases(caseListT *list, const scriptCaseT *table, int count);
+
 /* Adds a case of the given lines (split at line ends), worth one point, shown. */
 caseT *AddCase(caseListT *list, const char *name, const char *lines);
 void FreeCases(caseListT *list);

@@ -167,10 +167,7 @@ static void Finish(modelT *model, expectT *expect) {
 }
 
 /* Each case is a script of bagdemo, worth one point. */
-static const struct {
-    const char *name;
-    const char *script;
-} setCases[] = {
+static const scriptCaseT setCases[] = {
     {"new sets print empty", "N A\nP B\n"},
     {"insertions keep the order", "A 5 3 9\nP A\n"},
     {"a value inserted twice is held twice", "A 4 4\nB 4\nP A\nD A B\nD B A\n"},
@@ -194,8 +191,7 @@ static const struct {
 };
 
 static void AddCases(traitsT, caseListT *list) {
-    for (const auto &kase : setCases)
-        AddCase(list, kase.name, kase.script);
+    AddScriptCases(list, setCases, static_cast<int>(sizeof setCases / sizeof setCases[0]));
 }
 
 const interfaceT SetInterface = {

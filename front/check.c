@@ -412,7 +412,7 @@ static int Bench(const toolsT *t, const requestT *r) {
 }
 
 int main(int argc, char **argv) {
-    requestT r = {.megabytes = 512};
+    requestT r = {.megabytes = DefaultMegabytes};
     if (!ReadRequest(argc, argv, &r)) return Usage(r.self);
     toolsT t = {.cc = getenv("CC"), .cxx = getenv("CXX")};
     if (t.cc == NULL || t.cc[0] == '\0') t.cc = "cc";
