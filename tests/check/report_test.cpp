@@ -377,3 +377,48 @@ TEST(Script, LinesSplitAtLineEndsAndSubsetsKeepTheirOrder) {
 }
 
 }  // namespace
+
+// The command languages' escapes: every byte that would not show on a line written as an
+// escape, and read back from one; a backslash that starts none is refused.
+TEST(Text, EscapesWriteEveryByteOnOneLineAndReadBack) {
+    struct Case {
+        std::string bytes;
+        std::string escaped;
+    };
+    const Case cases[] = {
+        {"plain text, a blank", "plain text, a blank"},
+        {"\t\n\v\f\r", "\\t\\n\\v\\f\\r"},
+        {"back\\slash \"quoted\"", "back\\\\slash \"quoted\""},
+        {std::string("\x01\x1f\x7f\x80\xe9\xff", 6), "\\x01\\x1F\\x7F\\x80\\xE9\\xFF"},
+        {std::string("nul\0end", 7), "nul\\x00end"},
+        {"0123456789abcdefABCDEF", "0123456789abcdefABCDEF"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.escaped);
+        textT out = {};
+        AppendEscaped(&out, c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(std::string(TextString(&out), out.n), c.escaped);
+        EXPECT_TRUE(Unescape(c.escaped.c_str(), &out));
+        EXPECT_EQ(std::string(TextString(&out), out.n), c.bytes);
+        TextFree(&out);
+    }
+    const struct {
+        const char *escaped;
+        const char *bytes;  // what Unescape reads, the C escapes it takes beyond AppendEscaped's
+        bool valid;
+    } reads[] = {
+        {"\\x41\\x7a\\x30\\x39", "Az09", true},
+        {"\\\"\\0x", "\"", true},
+        {"ab\\q", "ab", false},
+        {"\\x4", "", false},
+        {"\\xg0", "", false},
+        {"end\\", "end", false},
+    };
+    for (const auto &r : reads) {
+        SCOPED_TRACE(r.escaped);
+        textT out = {};
+        EXPECT_EQ(Unescape(r.escaped, &out), r.valid);
+        EXPECT_STREQ(TextString(&out), r.bytes);
+        TextFree(&out);
+    }
+}

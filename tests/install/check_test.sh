@@ -37,12 +37,12 @@ bad_input() {
     checked 0 buffer "$gapbuf"
     grep -q "^Checking with AddressSanitizer" "$work/out" && sanitized=yes || sanitized=no
     export ASAN_OPTIONS=symbolize=0:hard_rss_limit_mb=512
-    while IFS='|' read -r needs change kase verdict; do
+    while IFS='|' read -r needs change kase verdict shows; do
         [ "$needs" = any ] || [ "$sanitized" = yes ] || continue
         sed "$change" "$gapbuf" >"$work/bad.c"
         ! cmp -s "$gapbuf" "$work/bad.c" || fail "not planted: $change"
         checked 1 buffer --timeout 2 --format gradescope --output "$work/results.json" "$work/bad.c"
-        python3 - "$work/results.json" "$kase" "$verdict" <<'PY' || fail "bad input: $change"
+        python3 - "$work/results.json" "$kase" "$verdict" "$shows" <<'PY' || fail "bad input: $change"
 import json, sys
 results = json.load(open(sys.argv[1]))
 assert results["score"] < 23, results["score"]
@@ -50,9 +50,10 @@ for test in results["tests"]:
     assert set(test) == {"name", "score", "max_score", "status", "output", "visibility"}, test
 case = next(t for t in results["tests"] if t["name"] == sys.argv[2])
 assert case["status"] == "failed" and case["output"].startswith(sys.argv[3]), case["output"][:300]
+assert sys.argv[4].encode().decode("unicode_escape") in case["output"], case["output"][:600]
 PY
     done <<'TABLE'
-any|s/^    buffer->gapEnd = buffer->size;$/&\n    for (;;) {\n    }/|a jump to the end|timed out after 2 seconds in line 4
+any|s/^    buffer->gapEnd = buffer->size;$/&\n    for (;;) {\n    }/|a jump to the end|timed out after 2 seconds in line 4|J\nF\nE\nIn the last command, expected:\n> E\n a b c\n      ^\n
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    if (buffer->gapEnd == buffer->size) exit(3);/|deleting the character after the cursor|ended early: exit status 3 in line
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    printf("deleted\\n");/|mixed edits|wrong output in line 1
 any|$a int main(void) { return 0; }|mixed edits|not built
@@ -76,6 +77,10 @@ fi
 # Each interface's own module passes.
 checked 0 buffer "$gapbuf"
 [ "$(tail -n 1 "$work/out")" = "all 23 cases pass" ] || fail "gapbuf.c: $(tail -n 3 "$work/out")"
+# Given a capacity, the gap buffer, which grows, goes on where the array buffer must end.
+checked 1 buffer --capacity 100 "$gapbuf"
+grep -qx "FAIL typing past the capacity ends with an Error: wrong output in line 1" \
+    "$work/out" || fail "--capacity 100: $(grep '^FAIL' "$work/out")"
 checked 0 scanner "$source/scanner/wordsift.cpp"
 checked 0 set "$source/sets/sortbag.cpp"
 checked 0 dictionary "$source/words/lotdraw.cpp"
