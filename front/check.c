@@ -13,25 +13,18 @@
 #define _POSIX_C_SOURCE 200809L
 
 #include <errno.h>
-#include <fcntl.h>
-#include <limits.h>
-#include <spawn.h>
 #include <stdbool.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "check/check.h"
 #include "check/report.h"
+#include "front/toolchain.h"
 #include "support/numread.h"
-#include "support/selfpath.h"
 
-extern char **environ;
-
-enum { MaxFiles = 64, MaxArgs = MaxFiles + 64, StatusUsage = 2, StatusFault = 3 };
+enum { StatusUsage = 2, StatusFault = 3 };
 
 /* Each interface's archives for its checker program, in link order (check/CMakeLists.txt). */
 typedef struct {
@@ -56,18 +49,6 @@ static const moduleT modules[] = {
 #include "buffers/buffer_modules.inc"
 };
 enum { ModuleCount = sizeof modules / sizeof modules[0] };
-
-static const char *const sanitizers[] = {"-fsanitize=address,undefined",
-                                         "-fno-sanitize-recover=all", "-fno-omit-frame-pointer"};
-
-typedef struct {
-    const char *cc, *cxx;
-    char include[PATH_MAX + 16]; /* -I<prefix>/include/workbench */
-    char lib[PATH_MAX + 16];     /* -L<prefix>/lib/workbench */
-    char scratch[PATH_MAX];
-    char messages[PATH_MAX + 16]; /* the compiler's and linker's words */
-    bool sanitize;
-} toolsT;
 
 /* The command line, as the checker program takes it beside the files. */
 typedef struct {
@@ -98,135 +79,14 @@ static int Usage(const char *self) {
     return StatusUsage;
 }
 
-/* Runs argv and returns its exit status, 128 + the signal that ended it, or -1 when it could
- * not be started (said on standard error). Standard output and error go to the files named,
- * where given. */
-static int Spawn(char *const argv[], const char *out, const char *err) {
-    pid_t pid;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (out != NULL)
-        posix_spawn_file_actions_addopen(&actions, 1, out, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (err != NULL)
-        posix_spawn_file_actions_addopen(&actions, 2, err, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    fflush(NULL);
-    int error = posix_spawnp(&pid, argv[0], &actions, NULL, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (error != 0) {
-        fprintf(stderr, "workbench check: cannot run %s: %s\n", argv[0], strerror(error));
-        return -1;
-    }
-    int status;
-    while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR) return -1;
-    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
-}
-
-static bool IsCxx(const char *file) {
-    const char *dot = strrchr(file, '.');
-    return dot != NULL && (strcmp(dot, ".cpp") == 0 || strcmp(dot, ".cc") == 0 ||
-                           strcmp(dot, ".cxx") == 0 || strcmp(dot, ".C") == 0);
-}
-
-/* argv under construction. */
-typedef struct {
-    char *arg[MaxArgs];
-    int n;
-} argsT;
-
-static void Add(argsT *a, const char *arg) {
-    if (a->n < MaxArgs - 1) a->arg[a->n++] = (char *)arg; /* posix_spawn's argv is not const */
-    a->arg[a->n] = NULL;
-}
-
-/* Adds each word of a list of link arguments. */
-static void AddWords(argsT *a, const char *words, char *copy, size_t size) {
-    snprintf(copy, size, "%s", words);
-    for (char *w = strtok(copy, " "); w != NULL; w = strtok(NULL, " "))
-        Add(a, w);
-}
-
-/* Appends the file of the compiler's and linker's messages to text, and shows it. */
-static void TakeMessages(const toolsT *t, textT *messages) {
-    FILE *f = fopen(t->messages, "r");
-    if (f == NULL) return;
-    char chunk[4096];
-    for (size_t n; (n = fread(chunk, 1, sizeof chunk, f)) > 0;) {
-        TextAppend(messages, chunk, n);
-        fwrite(chunk, 1, n, stderr);
-    }
-    fclose(f);
-}
-
-/*
- * Compiles each file into the scratch directory and links them with the checker as program
- * (libs: a bundled module's archives, when it is one). Returns 0, -1 when the compiler cannot
- * be started, or 1 when a file does not compile or the whole does not link (why, and the
- * compiler's messages, in messages).
- */
-static int Build(const toolsT *t, const requestT *r, char *const *files, int nfiles, bool sanitize,
-                 const char *program, const char *libs, textT *messages) {
-    static char objects[MaxFiles][PATH_MAX + 32];
-    static char words[2][512];
-    bool cxx = false;
-    for (int i = 0; i < nfiles; i++) {
-        argsT a = {.n = 0};
-        cxx = cxx || IsCxx(files[i]);
-        snprintf(objects[i], sizeof objects[i], "%s/%s.%d.o", t->scratch, program, i);
-        Add(&a, IsCxx(files[i]) ? t->cxx : t->cc);
-        Add(&a, "-g");
-        Add(&a, sanitize ? "-O1" : "-O2");
-        if (sanitize)
-            for (size_t k = 0; k < sizeof sanitizers / sizeof sanitizers[0]; k++)
-                Add(&a, sanitizers[k]);
-        Add(&a, t->include);
-        Add(&a, "-c");
-        Add(&a, files[i]);
-        Add(&a, "-o");
-        Add(&a, objects[i]);
-        int status = Spawn(a.arg, NULL, t->messages);
-        TakeMessages(t, messages);
-        if (status < 0) return -1;
-        if (status != 0) {
-            TextFormat(messages, "%s does not compile (the compiler's messages above)\n", files[i]);
-            fprintf(stderr,
-                    "workbench check: %s does not compile (the compiler's messages above)\n",
-                    files[i]);
-            return 1;
-        }
-    }
-    char path[PATH_MAX + 32];
-    snprintf(path, sizeof path, "%s/%s", t->scratch, program);
-    argsT a = {.n = 0};
-    Add(&a, cxx ? t->cxx : t->cc);
-    if (sanitize)
-        for (size_t k = 0; k < sizeof sanitizers / sizeof sanitizers[0]; k++)
-            Add(&a, sanitizers[k]);
-    Add(&a, "-Wl,-u,CheckMainAnchor"); /* the checker's main, whatever the files define */
-    for (int i = 0; i < nfiles; i++)
-        Add(&a, objects[i]);
-    Add(&a, "-o");
-    Add(&a, path);
-    Add(&a, t->lib);
-    AddWords(&a, r->libs, words[0], sizeof words[0]);
-    AddWords(&a, libs, words[1], sizeof words[1]);
-    Add(&a, "-lm");
-    int status = Spawn(a.arg, NULL, t->messages);
-    TakeMessages(t, messages);
-    if (status < 0) return -1;
-    if (status != 0) {
-        TextFormat(messages,
-                   "the files do not link into a program with the checker (the linker's messages "
-                   "above): each operation of %s must be defined once, and nothing named main\n",
-                   r->interface->header);
-        fprintf(stderr,
-                "workbench check: the files do not link into a program with the checker (the "
-                "linker's messages above): each operation of %s must be defined once, and "
-                "nothing named main\n",
-                r->interface->header);
-        return 1;
-    }
-    return 0;
+/* Builds the files (or a bundled module, moduleLibs its archives) with the checker's program
+ * for the request's interface (Build). */
+static int BuildChecker(const toolsT *t, const requestT *r, char *const *files, int nfiles,
+                        bool sanitize, const char *program, const char *moduleLibs,
+                        textT *messages) {
+    char libs[1024];
+    snprintf(libs, sizeof libs, "%s %s", r->libs, moduleLibs);
+    return Build(t, files, nfiles, sanitize, program, libs, r->interface->header, messages);
 }
 
 /* Runs a built checker program with the request's options; returns its status. */
@@ -246,50 +106,6 @@ static int RunChecker(const toolsT *t, const requestT *r, const char *program, c
             Add(&a, r->pass[i]);
     }
     return Spawn(a.arg, NULL, NULL);
-}
-
-/* The compiler links the sanitizers when an empty program builds and runs with them. */
-static int ProbeSanitizers(toolsT *t) {
-    char source[PATH_MAX + 32], program[PATH_MAX + 32];
-    snprintf(source, sizeof source, "%s/probe.c", t->scratch);
-    snprintf(program, sizeof program, "%s/probe", t->scratch);
-    FILE *f = fopen(source, "w");
-    if (f == NULL) return -1;
-    fputs("int main(void) { return 0; }\n", f);
-    fclose(f);
-    argsT a = {.n = 0};
-    Add(&a, t->cc);
-    for (size_t k = 0; k < sizeof sanitizers / sizeof sanitizers[0]; k++)
-        Add(&a, sanitizers[k]);
-    Add(&a, source);
-    Add(&a, "-o");
-    Add(&a, program);
-    int status = Spawn(a.arg, "/dev/null", "/dev/null");
-    if (status < 0) {
-        fprintf(stderr, "workbench check: no C compiler (set CC to one)\n");
-        return -1;
-    }
-    t->sanitize = status == 0 && Spawn((char *[]){program, NULL}, "/dev/null", "/dev/null") == 0;
-    return 0;
-}
-
-static void RemoveScratch(const char *dir) {
-    char command[PATH_MAX + 16];
-    snprintf(command, sizeof command, "%s", dir);
-    Spawn((char *[]){"rm", "-rf", command, NULL}, NULL, NULL);
-}
-
-/* The installed checker, relative to this program: the prefix's include/ and lib/. */
-static bool FindChecker(toolsT *t) {
-    char header[PATH_MAX], lib[PATH_MAX];
-    struct stat st;
-    if (!SelfRelativePath(CHECK_INCLUDE "/check/check.h", header, sizeof header) ||
-        stat(header, &st) != 0 || !SelfRelativePath(CHECK_LIB, lib, sizeof lib))
-        return false;
-    header[strlen(header) - strlen("/check/check.h")] = '\0';
-    snprintf(t->include, sizeof t->include, "-I%s", header);
-    snprintf(t->lib, sizeof t->lib, "-L%s", lib);
-    return true;
 }
 
 /* Reads the command line into r; false for one that is not right. */
@@ -395,14 +211,15 @@ static int Bench(const toolsT *t, const requestT *r) {
     puts("");
     const char *slash = strrchr(r->files[0], '/');
     int status = 0;
-    if (Build(t, r, r->files, r->nfiles, false, "bench", "", &messages) != 0) status = StatusUsage;
+    if (BuildChecker(t, r, r->files, r->nfiles, false, "bench", "", &messages) != 0)
+        status = StatusUsage;
     if (status == 0)
         RunChecker(t, r, "bench", slash != NULL ? slash + 1 : r->files[0], r->capacity,
                    r->reportsEnds);
     for (int i = 0; i < ModuleCount && status == 0; i++) {
         const moduleT *m = &modules[i];
         puts("");
-        if (Build(t, r, NULL, 0, false, m->name, m->libs, &messages) != 0)
+        if (BuildChecker(t, r, NULL, 0, false, m->name, m->libs, &messages) != 0)
             status = StatusUsage;
         else
             RunChecker(t, r, m->name, m->name, m->capacity, m->reportsEnds);
@@ -435,7 +252,7 @@ int main(int argc, char **argv) {
     int status = StatusUsage;
     textT messages = {0};
     if (ProbeSanitizers(&t) < 0) goto done;
-    int built = Build(&t, &r, r.files, r.nfiles, t.sanitize, "check", "", &messages);
+    int built = BuildChecker(&t, &r, r.files, r.nfiles, t.sanitize, "check", "", &messages);
     if (built < 0) goto done;
     if (built > 0) {
         status = ReportNotBuilt(&r, &messages);
