@@ -3,8 +3,9 @@
  *
  * The runner reads each child's frames as they come and steps the model with them, so a wrong
  * line ends its child at once. A child that passes its time limit while still stuck in one line
- * is ended; one that is still moving from line to line (only slowed by the others sharing the
- * processors) gets its limit again, up to three times in all.
+ * has timed out; one still moving from line to line is timed by the processor time it has had,
+ * since the others share the processors with it, and one whose module is done is only writing
+ * a sanitizer's report: those get the limit again, a bounded number of times.
  */
 #include "check/runner.h"
 
@@ -94,20 +95,34 @@ void StepTo(const runnerT *r, jobT *job, long i) {
     }
 }
 
-void Fail(jobT *job, verdictT verdict, long at, const char *format, ...)
+/* Where in the script line i is, as the summary says it. */
+const char *LineName(const jobT *job, long i, char *buffer, size_t size) {
+    if (i < 0)
+        snprintf(buffer, size, "before the first line");
+    else if (i >= job->script->count)
+        snprintf(buffer, size, "at the end of input");
+    else
+        snprintf(buffer, size, "in line %ld", i + 1);
+    return buffer;
+}
+
+/* The run's verdict, unless it has one already, in the words format gives and then the place
+ * (the line at); the child is ended at once. Returns false when the run had failed before. */
+bool Fail(jobT *job, verdictT verdict, long at, const char *format, ...)
     __attribute__((format(printf, 4, 5)));
 
-void Fail(jobT *job, verdictT verdict, long at, const char *format, ...) {
-    if (job->run.verdict != VerdictPassed) return; /* the first failure stands */
+bool Fail(jobT *job, verdictT verdict, long at, const char *format, ...) {
+    if (job->run.verdict != VerdictPassed) return false; /* the first failure stands */
     job->run.verdict = verdict;
     job->run.at = at;
     va_list args;
     va_start(args, format);
-    char line[512];
-    vsnprintf(line, sizeof line, format, args);
+    char what[512], where[64];
+    vsnprintf(what, sizeof what, format, args);
     va_end(args);
-    TextAppendString(&job->run.summary, line);
+    TextFormat(&job->run.summary, "%s %s", what, LineName(job, at, where, sizeof where));
     if (job->pid > 0 && !job->killed) kill(-job->pid, SIGKILL), job->killed = true;
+    return true;
 }
 
 /* The model's words for a line's whole expectation, output and ending. */
@@ -120,23 +135,12 @@ void DescribeExpect(const expectT *expect, textT *out) {
                    expect->status, TextString(&expect->message));
 }
 
-const char *LineName(const jobT *job, long i, char *buffer, size_t size) {
-    if (i < 0)
-        snprintf(buffer, size, "before the first line");
-    else if (i >= job->script->count)
-        snprintf(buffer, size, "at the end of input");
-    else
-        snprintf(buffer, size, "in line %ld", i + 1);
-    return buffer;
-}
-
 bool SameBytes(const textT *text, const char *bytes, size_t n) {
     return text->n == n && (n == 0 || memcmp(text->s, bytes, n) == 0);
 }
 
 /* One frame from the child. */
 void TakeFrame(const runnerT *r, jobT *job, const frameT *frame, const char *bytes) {
-    char where[64];
     long i = frame->index;
     job->lastFrame = Now();
     if (job->run.verdict != VerdictPassed) return; /* frames sent before it was ended */
@@ -150,14 +154,12 @@ void TakeFrame(const runnerT *r, jobT *job, const frameT *frame, const char *byt
         if (frame->kind == FrameNoMemory) {
             TextFormat(&job->run.actual, "[GetBlock found no memory within the limit of %ld MB]\n",
                        r->limits.megabytes);
-            Fail(job, VerdictEndedEarly, job->reached, "ended early: out of memory %s",
-                 LineName(job, job->reached, where, sizeof where));
+            Fail(job, VerdictEndedEarly, job->reached, "ended early: out of memory");
         } else {
             TextFormat(&job->run.actual, "[Error(\"%.*s\") ended the program]\n",
                        static_cast<int>(frame->length), bytes);
-            Fail(job, VerdictEndedEarly, job->reached, "ended early: Error(\"%.*s\") %s",
-                 static_cast<int>(frame->length), bytes,
-                 LineName(job, job->reached, where, sizeof where));
+            Fail(job, VerdictEndedEarly, job->reached, "ended early: Error(\"%.*s\")",
+                 static_cast<int>(frame->length), bytes);
         }
         return;
     }
@@ -175,16 +177,13 @@ void TakeFrame(const runnerT *r, jobT *job, const frameT *frame, const char *byt
     if (frame->kind == FramePartial) {
         /* The program ends in this line; how it ends decides, when it may end there at all. */
         job->ended = true;
-        if (!same && expect->ending != EndsNot)
-            Fail(job, VerdictWrongOutput, line, "wrong output %s",
-                 LineName(job, line, where, sizeof where));
+        if (!same && expect->ending != EndsNot) Fail(job, VerdictWrongOutput, line, "wrong output");
     } else if (!same) {
-        Fail(job, VerdictWrongOutput, line, "wrong output %s",
-             LineName(job, line, where, sizeof where));
+        Fail(job, VerdictWrongOutput, line, "wrong output");
     } else if (expect->ending != EndsNot) {
         TextAppendString(&job->run.actual, "[and the program went on]\n");
-        Fail(job, VerdictWrongOutput, line, "wrong output %s: the program must end there",
-             LineName(job, line, where, sizeof where));
+        if (Fail(job, VerdictWrongOutput, line, "wrong output"))
+            TextAppendString(&job->run.summary, ": the program must end there");
     } else if (frame->kind == FrameFinish) {
         job->finished = true;
     }
@@ -237,7 +236,6 @@ const char *SanitizerFault(const char *report) {
 
 /* The child has ended: its verdict from how, when the frames gave none. */
 void Conclude(const runnerT *r, jobT *job, int status) {
-    char where[64];
     FILE *err = job->err;
     ReadAll(err, &job->run.report);
     job->run.seconds = Now() - job->start;
@@ -256,26 +254,22 @@ void Conclude(const runnerT *r, jobT *job, int status) {
     if (fault != nullptr && strcmp(fault, "crash") == 0) {
         TextClear(&job->run.actual);
         TextAppendString(&job->run.actual, "[a sanitizer's report: see below]\n");
-        Fail(job, VerdictCrashed, at, "crashed: %s %s",
-             strstr(report, "stack-overflow") != nullptr ? "stack overflow" : "segmentation fault",
-             LineName(job, at, where, sizeof where));
+        Fail(job, VerdictCrashed, at, "crashed: %s",
+             strstr(report, "stack-overflow") != nullptr ? "stack overflow" : "segmentation fault");
     } else if (fault != nullptr && strcmp(fault, "out of memory") == 0) {
-        Fail(job, VerdictEndedEarly, at, "ended early: out of memory (the limit is %ld MB) %s",
-             r->limits.megabytes, LineName(job, at, where, sizeof where));
+        Fail(job, VerdictEndedEarly, at, "ended early: out of memory (the limit is %ld MB)",
+             r->limits.megabytes);
     } else if (fault != nullptr) {
         TextClear(&job->run.actual);
         TextAppendString(&job->run.actual, "[a sanitizer's report: see below]\n");
-        Fail(job, VerdictMemoryError, at, "memory error: %s %s", fault,
-             LineName(job, at, where, sizeof where));
+        Fail(job, VerdictMemoryError, at, "memory error: %s", fault);
     } else if (WIFSIGNALED(status)) {
         int signal = WTERMSIG(status);
         TextFormat(&job->run.actual, "[killed by signal %d (%s)]\n", signal, strsignal(signal));
         Fail(job, signal == SIGXCPU ? VerdictTimedOut : VerdictCrashed, at,
-             "crashed: signal %d (%s) %s", signal, strsignal(signal),
-             LineName(job, at, where, sizeof where));
+             "crashed: signal %d (%s)", signal, strsignal(signal));
     } else if (strstr(report, "runtime error:") != nullptr) {
-        Fail(job, VerdictCrashed, at, "crashed: undefined behaviour %s",
-             LineName(job, at, where, sizeof where));
+        Fail(job, VerdictCrashed, at, "crashed: undefined behaviour");
     } else if (job->ended && job->expect.ending == EndsInExit && job->run.at == at &&
                WEXITSTATUS(status) == job->expect.status &&
                TextEqual(&job->run.report, &job->expect.message)) {
@@ -284,8 +278,7 @@ void Conclude(const runnerT *r, jobT *job, int status) {
         return; /* the Error frame matched */
     } else if (!job->finished || WEXITSTATUS(status) != 0) {
         TextFormat(&job->run.actual, "[the program ended with status %d]\n", WEXITSTATUS(status));
-        Fail(job, VerdictEndedEarly, at, "ended early: exit status %d %s", WEXITSTATUS(status),
-             LineName(job, at, where, sizeof where));
+        Fail(job, VerdictEndedEarly, at, "ended early: exit status %d", WEXITSTATUS(status));
     }
 }
 
@@ -400,15 +393,13 @@ void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
         job->deadline += seconds;
         return;
     }
-    char where[64];
     long at = job->reached;
     StepTo(r, job, at);
     TextClear(&job->run.expected);
     DescribeExpect(&job->expect, &job->run.expected);
     TextClear(&job->run.actual);
     TextFormat(&job->run.actual, "[still running after %g seconds]\n", now - job->start);
-    Fail(job, VerdictTimedOut, at, "timed out after %g seconds %s", seconds,
-         LineName(job, at, where, sizeof where));
+    Fail(job, VerdictTimedOut, at, "timed out after %g seconds", seconds);
 }
 
 /*
