@@ -71,7 +71,7 @@ typedef struct {
     bool ended;     /* the child said the program ends (Error, exit, no memory) */
     bool finished;  /* the end of input's frame came and matched */
     bool killed;
-    double start, lastFrame, deadline;
+    double start, lastFrame, deadline, lastUsage;
     int extensions;
     runT run;
 } jobT;
@@ -352,22 +352,51 @@ void Reap(const runnerT *r, jobT *job) {
     job->pid = 0;
 }
 
-/* The processor time the process has had, from /proc; 0 where it cannot be read. */
-double ProcessorSeconds(pid_t pid) {
+/* What the system says a process has used: its processor seconds and resident megabytes, both
+ * 0 where /proc cannot tell. */
+typedef struct {
+    double seconds;
+    long megabytes;
+} usageT;
+
+usageT Usage(pid_t pid) {
+    usageT usage = {0, 0};
     char path[64], line[1024];
     snprintf(path, sizeof path, "/proc/%d/stat", static_cast<int>(pid));
     FILE *f = fopen(path, "r");
-    if (f == nullptr) return 0;
+    if (f == nullptr) return usage;
     size_t n = fread(line, 1, sizeof line - 1, f);
     fclose(f);
     line[n] = '\0';
-    /* after the name in parentheses: state, then fields 4 to 13, then user and system ticks */
+    /* after the name in parentheses: fields 3 to 13, the user and system ticks (14, 15), then
+     * 16 to 23 and the resident pages (24) */
     const char *p = strrchr(line, ')');
     unsigned long user = 0, system = 0;
+    long pages = 0;
     if (p == nullptr ||
-        sscanf(p + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user, &system) != 2)
-        return 0;
-    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+        sscanf(p + 1,
+               " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu %*d %*d %*d %*d"
+               " %*d %*d %*u %*u %ld",
+               &user, &system, &pages) != 3)
+        return usage;
+    usage.seconds = static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    usage.megabytes = pages * sysconf(_SC_PAGESIZE) >> 20;
+    return usage;
+}
+
+/* A child over its memory limit has ended early: the limit holds whatever a sanitizer maps, as
+ * the runner reads what the child really holds. */
+void CheckMemory(const runnerT *r, jobT *job) {
+    double now = Now();
+    if (now - job->lastUsage < 0.1) return;
+    job->lastUsage = now;
+    long megabytes = Usage(job->pid).megabytes;
+    if (megabytes <= r->limits.megabytes) return;
+    TextClear(&job->run.actual);
+    TextFormat(&job->run.actual, "[it held %ld MB, over the limit of %ld MB]\n", megabytes,
+               r->limits.megabytes);
+    Fail(job, VerdictEndedEarly, job->reached, "ended early: out of memory (the limit is %ld MB)",
+         r->limits.megabytes);
 }
 
 /* A sanitizer is writing its report: the module is done, only the report takes its time. */
@@ -387,7 +416,7 @@ void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
      * has had, since the others share the processors with it. Only one stuck in a line, or out
      * of processor time, has timed out. */
     bool done = job->finished || job->ended || Reporting(job);
-    bool moving = now - job->lastFrame < seconds / 2 && ProcessorSeconds(job->pid) < seconds;
+    bool moving = now - job->lastFrame < seconds / 2 && Usage(job->pid).seconds < seconds;
     if ((done || moving) && job->extensions < MostExtensions) {
         job->extensions++;
         job->deadline += seconds;
@@ -438,6 +467,8 @@ bool RunScripts(const runnerT *r, const scriptT *const *scripts, int count, doub
                 if (got > 0) {
                     TextAppend(&job->inbox, chunk, static_cast<size_t>(got));
                     TakeFrames(r, job);
+                    CheckMemory(r, job);
+                    CheckDeadline(r, job, seconds);
                     continue;
                 }
                 if (got < 0 && errno == EINTR) continue;
@@ -446,6 +477,7 @@ bool RunScripts(const runnerT *r, const scriptT *const *scripts, int count, doub
                 running--;
                 continue;
             }
+            CheckMemory(r, job);
             CheckDeadline(r, job, seconds);
         }
     }

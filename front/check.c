@@ -59,7 +59,7 @@ typedef struct {
     int nfiles;
     const char *pass[MaxArgs]; /* options for the checker program */
     int npass;
-    int capacity, megabytes;
+    int capacity;
     bool reportsEnds, bench;
     formatT format;
     const char *output;
@@ -146,9 +146,9 @@ static bool ReadRequest(int argc, char **argv, requestT *r) {
                   r->capacity > 0))
                 return false;
             if (strcmp(arg, "--format") == 0 && !ParseFormat(value, &r->format)) return false;
+            int megabytes;
             if (strcmp(arg, "--memory") == 0 &&
-                !(ParseInt(value, strlen(value), RefuseOutOfRange, &r->megabytes) &&
-                  r->megabytes > 0))
+                !(ParseInt(value, strlen(value), RefuseOutOfRange, &megabytes) && megabytes > 0))
                 return false;
             if (strcmp(arg, "--output") == 0) r->output = value;
             r->pass[r->npass++] = arg;
@@ -229,7 +229,7 @@ static int Bench(const toolsT *t, const requestT *r) {
 }
 
 int main(int argc, char **argv) {
-    requestT r = {.megabytes = DefaultMegabytes};
+    requestT r = {0};
     if (!ReadRequest(argc, argv, &r)) return Usage(r.self);
     toolsT t = {.cc = getenv("CC"), .cxx = getenv("CXX")};
     if (t.cc == NULL || t.cc[0] == '\0') t.cc = "cc";
@@ -267,10 +267,6 @@ int main(int argc, char **argv) {
                 "Checking without AddressSanitizer: %s does not link it, so leaks and overruns "
                 "go unseen.\n",
                 t.cc);
-    /* AddressSanitizer maps far more than it uses, so it keeps the memory limit itself. */
-    char asan[64];
-    snprintf(asan, sizeof asan, "hard_rss_limit_mb=%d", r.megabytes);
-    if (getenv("ASAN_OPTIONS") == NULL) setenv("ASAN_OPTIONS", asan, 1);
     status = RunChecker(&t, &r, "check", NULL, 0, false);
     if (status == 0 && r.bench) status = Bench(&t, &r);
 done:

@@ -3,8 +3,8 @@
 # prefix: each interface's own module passes, and passes through the CMake package's
 # workbench_check under CTest; one planted fault per interface fails with the expected verdict
 # and a script that replays it in the client; each kind of bad input (a loop, an exit, stray
-# output, a main, a missing operation, a leak, a double free, a crash, a file that does not
-# compile) gets its verdict and a whole result file; the refusals give status 2.
+# output, exhausted memory, a main, a missing operation, a leak, a double free, a crash, a file
+# that does not compile) gets its verdict and a whole result file; the refusals give status 2.
 # The bad input is a part of its own, so that the two run side by side.
 # usage: check_test.sh modules|bad-input <build dir> <source dir> <C compiler> [the build's C flags]
 set -euo pipefail
@@ -41,7 +41,8 @@ bad_input() {
         [ "$needs" = any ] || [ "$sanitized" = yes ] || continue
         sed "$change" "$gapbuf" >"$work/bad.c"
         ! cmp -s "$gapbuf" "$work/bad.c" || fail "not planted: $change"
-        checked 1 buffer --timeout 2 --format gradescope --output "$work/results.json" "$work/bad.c"
+        checked 1 buffer --timeout 2 --memory 128 --format gradescope --output "$work/results.json" \
+            "$work/bad.c"
         python3 - "$work/results.json" "$kase" "$verdict" "$shows" <<'PY' || fail "bad input: $change"
 import json, sys
 results = json.load(open(sys.argv[1]))
@@ -56,6 +57,7 @@ PY
 any|s/^    buffer->gapEnd = buffer->size;$/&\n    for (;;) {\n    }/|a jump to the end|timed out after 2 seconds in line 4|J\nF\nE\nIn the last command, expected:\n> E\n a b c\n      ^\n
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    if (buffer->gapEnd == buffer->size) exit(3);/|deleting the character after the cursor|ended early: exit status 3 in line
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    printf("deleted\\n");/|mixed edits|wrong output in line 1
+any|s/^void InsertCharacter(bufferADT buffer, char ch) {$/&\n    if (ch == 'z')\n        for (;;) memset(GetBlock(1 << 24), 1, 1 << 24);/|typing past many blocks and back|ended early: out of memory (the limit is 128 MB) in line 1
 any|$a int main(void) { return 0; }|mixed edits|not built
 any|s/^void MoveCursorToStart(/static void Unused(/|mixed edits|not built
 sanitized|s/^    FreeBlock(buffer->chars);$//|mixed edits|memory error: leak at the end of input
