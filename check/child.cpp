@@ -4,6 +4,7 @@
  */
 #include "check/child.h"
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <cerrno>
@@ -72,6 +73,9 @@ void Limit(int resource, long value) {
 void RunChild(const clientT *client, const scriptT *script, childSetupT setup) {
     setpgid(0, 0); /* so that the runner can end whatever the module starts */
     fflush(stdout);
+    int none = open("/dev/null", O_RDONLY); /* a module that reads input finds none */
+    if (none < 0 || dup2(none, 0) < 0) _exit(125);
+    close(none);
     dup2(setup.out, 1);
     dup2(setup.err, 2);
     child.frames = setup.frames;
