@@ -45,8 +45,11 @@ static void Write(const char *line) {
     size_t length = Word(line, &end);
     textT file = {0}, text = {0};
     TextAppend(&file, line + 2, length);
-    if (length == 0) {
-        puts("Usage: W file text");
+    const char *name = TextString(&file);
+    /* A script writes in the working directory only, whoever wrote the script. */
+    if (length == 0 || strchr(name, '/') != NULL || strcmp(name, ".") == 0 ||
+        strcmp(name, "..") == 0) {
+        puts("Usage: W file text (a file of the working directory)");
     } else if (!Unescape(*end == ' ' ? end + 1 : end, &text)) {
         puts("Bad escape: a backslash begins none of \\t \\n \\v \\f \\r \\\\ \\\" \\0 \\xHH");
     } else {

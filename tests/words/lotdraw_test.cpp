@@ -104,6 +104,12 @@ TEST(LotdrawClientTest, ShowsAWordOrEndsWithStatusOne) {
          0},
         {"default file name", {.files = {{"words.txt", "  okapi"}}}, "Chosen word: okapi\n", "", 0},
         {"missing file", {.args = {"missing.txt"}}, "", kOpenFailure, 1},
+        {"a script writes in its own directory only",
+         {.args = {"-c"}, .input = "W ../w.txt zebra\nW .. zebra\nL ../w.txt\n"},
+         "> W ../w.txt zebra\nUsage: W file text (a file of the working directory)\n"
+         "> W .. zebra\nUsage: W file text (a file of the working directory)\n> L ../w.txt\n",
+         kOpenFailure,
+         1},
         {"empty file",
          {.args = {"w.txt"}, .files = {{"w.txt", "\n\n"}}},
          "",
