@@ -205,7 +205,8 @@ static int ReportNotBuilt(const requestT *r, const textT *messages) {
     return status;
 }
 
-/* Times the module, built optimised, then each bundled one. */
+/* Times the module, built optimised, then each bundled one; a benchmark that fails is the
+ * checker's own fault. */
 static int Bench(const toolsT *t, const requestT *r) {
     textT messages = {0};
     puts("");
@@ -213,16 +214,16 @@ static int Bench(const toolsT *t, const requestT *r) {
     int status = 0;
     if (BuildChecker(t, r, r->files, r->nfiles, false, "bench", "", &messages) != 0)
         status = StatusUsage;
-    if (status == 0)
-        RunChecker(t, r, "bench", slash != NULL ? slash + 1 : r->files[0], r->capacity,
-                   r->reportsEnds);
+    if (status == 0 && RunChecker(t, r, "bench", slash != NULL ? slash + 1 : r->files[0],
+                                  r->capacity, r->reportsEnds) != 0)
+        status = StatusFault;
     for (int i = 0; i < ModuleCount && status == 0; i++) {
         const moduleT *m = &modules[i];
         puts("");
         if (BuildChecker(t, r, NULL, 0, false, m->name, m->libs, &messages) != 0)
             status = StatusUsage;
-        else
-            RunChecker(t, r, m->name, m->name, m->capacity, m->reportsEnds);
+        else if (RunChecker(t, r, m->name, m->name, m->capacity, m->reportsEnds) != 0)
+            status = StatusFault;
     }
     TextFree(&messages);
     return status;
