@@ -4,6 +4,8 @@
 import { module, textOf } from './data.js';
 import { runModule, concat } from './wasi.js';
 import { drawRecords, describeBytes } from './draw.js';
+import { announce, scrollBehavior } from './announce.js';
+import { exportButtons } from './export.js';
 
 export const MODULES = [
     { name: 'gridrow', kind: 'a fixed array with a cursor index' },
@@ -15,6 +17,8 @@ export const MODULES = [
 const decoder = new TextDecoder();
 const state = { commands: [], step: 0 };
 const cache = MODULES.map(() => new Map());
+// The -i text drawing of each step's records, run only while a pane's text is open.
+const drawings = MODULES.map(() => new Map());
 const panes = [];
 let paints = 0;
 let pending = null;
@@ -34,14 +38,30 @@ export function lastBlock(log) {
     return tail.startsWith('> ') ? tail : '';
 }
 
+function runBufdemo(index, step, args) {
+    const name = `bufdemo-${MODULES[index].name}`;
+    const stdin = step ? `${state.commands.slice(0, step).join('\n')}\n` : '';
+    return module(name).then((m) => runModule(m, { name, args, stdin, tty: false }));
+}
+
+// The lines bufdemo -i draws after the display of the step's command: the text equivalent of
+// the picture, the same records drawn by the module itself.
+async function textDrawing(index, step) {
+    if (step === 0) return '(no command yet: no records drawn)';
+    const known = drawings[index].get(step);
+    if (known !== undefined) return known;
+    const block = lastBlock((await runBufdemo(index, step, ['-i'])).log);
+    const lines = block.split('\n');
+    const caret = lines.findLastIndex((l) => /^ *\^$/.test(l));
+    const text = caret < 0 ? '(no drawing: the program ended before it)' : lines.slice(caret + 1).join('\n').trimEnd();
+    drawings[index].set(step, text);
+    return text;
+}
+
 async function runStep(index, step) {
     const known = cache[index].get(step);
     if (known) return known;
-    const name = `bufdemo-${MODULES[index].name}`;
-    const stdin = step ? `${state.commands.slice(0, step).join('\n')}\n` : '';
-    const result = await runModule(await module(name), {
-        name, args: ['-j', 'records.json'], stdin, tty: false,
-    });
+    const result = await runBufdemo(index, step, ['-j', 'records.json']);
     let records = null;
     let recordsError = null;
     // bufdemo writes its records when it reaches the end of its input; a run that died earlier
@@ -74,19 +94,37 @@ function element(tag, cls, text) {
 
 function makePanes() {
     const holder = document.getElementById('panes');
-    for (const m of MODULES) {
+    MODULES.forEach((m, index) => {
         const pane = element('article', 'pane');
         pane.dataset.module = m.name;
+        pane.setAttribute('aria-labelledby', `pane-${m.name}`);
         const head = element('header');
-        head.append(element('h2', null, m.name), element('span', 'kind', m.kind));
+        const title = element('h2', null, m.name);
+        title.id = `pane-${m.name}`;
         const text = element('pre', 'display');
         const status = element('div', 'status');
         const picture = element('div', 'picture');
+        picture.setAttribute('role', 'img');
+        picture.tabIndex = 0;
+        text.tabIndex = 0;
+        const asText = element('details', 'as-text');
+        const drawing = element('pre', 'drawing');
+        drawing.tabIndex = 0;
+        asText.append(element('summary', null, 'the records as text (bufdemo -i)'), drawing);
         const bytes = element('p', 'bytes');
-        pane.append(head, text, status, picture, bytes);
+        const entry = { index, text, status, picture, asText, drawing, bytes };
+        asText.addEventListener('toggle', () => { if (asText.open) fillText(entry, state.step); });
+        head.append(title, element('span', 'kind', m.kind),
+            exportButtons(() => picture, () => `${m.name}-step-${state.step}`, `${m.name}'s picture`));
+        pane.append(head, text, status, picture, asText, bytes);
         holder.append(pane);
-        panes.push({ text, status, picture, bytes });
-    }
+        panes.push(entry);
+    });
+}
+
+async function fillText(pane, step) {
+    const text = await textDrawing(pane.index, step);
+    if (state.step === step) pane.drawing.textContent = text;
 }
 
 const template = document.createElement('template');
@@ -126,13 +164,16 @@ function paintPane(pane, outcome, step) {
     if (outcome.stderr) pane.status.append(element('pre', 'stderr', outcome.stderr));
     if (status) pane.status.append(element('span', 'exit', status));
     if (outcome.records) {
-        patchPicture(pane, drawRecords(outcome.records));
+        const drawn = drawRecords(outcome.records);
+        patchPicture(pane, drawn);
+        pane.picture.setAttribute('aria-label', `${MODULES[pane.index].name}'s records: ${drawn.label}`);
         pane.bytes.replaceChildren(
             element('span', 'count', `bytes: ${describeBytes(outcome.records.bytes)}`),
             element('span', 'wasm-note',
                 'counted in wasm32, where a pointer takes 4 bytes: the native -i drawing counts 8, so its totals are larger'));
     } else {
         pane.drawn = null;
+        pane.picture.setAttribute('aria-label', `${MODULES[pane.index].name}: no records`);
         pane.picture.replaceChildren(element('p', 'no-records', outcome.recordsError ||
             (outcome.status === 0 ? 'this build of bufdemo wrote no records' :
                 'no records: the program ended before the end of its input')));
@@ -162,13 +203,30 @@ async function paint() {
     if (pending !== request) return;
     outcomes.forEach((o, i) => paintPane(panes[i], o, step));
     paintControls();
+    announce(document.getElementById('step-label').textContent);
+    showCursors();
+    await Promise.all(panes.filter((p) => p.asText.open).map((p) => fillText(p, step)));
+    if (pending !== request) return;
     paints += 1;
     document.body.dataset.paints = String(paints);
     document.dispatchEvent(new CustomEvent('wb-painted', { detail: { step } }));
 }
 
+// A long text scrolls inside its pane: keep the cursor in sight.
+function showCursors() {
+    for (const pane of panes) {
+        const mark = pane.picture.querySelector('[data-mark]');
+        if (!mark) continue;
+        const box = pane.picture;
+        const left = mark.getBoundingClientRect().left - box.getBoundingClientRect().left + box.scrollLeft;
+        if (left < box.scrollLeft || left > box.scrollLeft + box.clientWidth - 40) {
+            box.scrollTo({ left: Math.max(0, left - box.clientWidth / 2), behavior: scrollBehavior() });
+        }
+    }
+}
+
 function forget(fromStep) {
-    for (const c of cache) for (const k of c.keys()) if (k > fromStep) c.delete(k);
+    for (const c of [...cache, ...drawings]) for (const k of c.keys()) if (k > fromStep) c.delete(k);
 }
 
 export function enterCommand(command) {
@@ -201,7 +259,19 @@ function refuse(input, message) {
     input.reportValidity();
 }
 
-export async function startBuffers() {
+// The commands and the step shown, for the page's link.
+export function bufferState() {
+    return { commands: [...state.commands], step: state.step };
+}
+
+// Reopens a linked state: its commands, already checked as bufdemo commands, at its step.
+export function restoreBuffers(commands, step = commands.length) {
+    state.commands = [...commands];
+    forget(-1);
+    return goTo(step);
+}
+
+export async function startBuffers(linked) {
     makePanes();
     document.getElementById('buffer-manual').addEventListener('click', () => {
         document.getElementById('manual-text').textContent = textOf('man/workbench-buffer.3');
@@ -234,5 +304,6 @@ export async function startBuffers() {
             goTo(state.commands.length);
         });
     }
-    await paint();
+    if (linked) await restoreBuffers(linked.commands, linked.step);
+    else await paint();
 }

@@ -1,19 +1,90 @@
 import { loadData } from './data.js';
-import { startBuffers } from './buffers.js';
-import { startPrograms } from './programs.js';
+import { startBuffers, bufferState, restoreBuffers } from './buffers.js';
+import { startPrograms, programState, restoreProgram } from './programs.js';
+import { PROGRAMS } from './setup.js';
+import { readFragment, writeFragment } from './link.js';
+
+const NAMES = new Set(PROGRAMS.map((p) => p.name));
+let view = 'buffers';
+let embedded = false;
 
 function showView(name) {
+    view = name;
     for (const tab of document.querySelectorAll('.tab')) tab.setAttribute('aria-pressed', String(tab.dataset.view === name));
-    for (const view of document.querySelectorAll('.view')) view.hidden = view.id !== name;
-    if (location.hash !== `#${name}`) history.replaceState(null, '', `#${name}`);
+    for (const section of document.querySelectorAll('.view')) section.hidden = section.id !== name;
+}
+
+// The fragment of the link that reopens what is shown.
+function currentFragment() {
+    return writeFragment({ view, embed: embedded, ...bufferState(), ...(view === 'programs' ? programState() : {}) });
+}
+
+// The state goes into the URL as it changes, without a history entry for each keystroke. The
+// listeners are the document's, so each runs after the control's own handler has changed the state.
+function remember() {
+    const fragment = currentFragment();
+    if (location.hash !== fragment) history.replaceState(null, '', fragment);
+}
+
+// A fragment typed or followed later: a bad one is said and left alone, as at the start.
+function linked(hash) {
+    const error = document.getElementById('fragment-error');
+    try {
+        const state = readFragment(hash, NAMES);
+        error.hidden = true;
+        return state;
+    } catch (e) {
+        error.textContent = `This link's state could not be opened, so the page starts afresh: ${e.message}.`;
+        error.hidden = false;
+        return {};
+    }
+}
+
+async function copyLink() {
+    const link = location.href.replace(/#.*$/, '') + currentFragment();
+    const status = document.getElementById('link-status');
+    const field = document.getElementById('link-text');
+    try {
+        await navigator.clipboard.writeText(link);
+        field.hidden = true;
+        status.textContent = 'link copied';
+    } catch (e) {
+        // No clipboard here (some browsers refuse it to file:// pages): the link to copy by hand.
+        field.value = link;
+        field.hidden = false;
+        field.select();
+        status.textContent = 'copy the link from the field';
+    }
+}
+
+async function apply(state) {
+    embedded = !!state.embed;
+    document.body.classList.toggle('embed', embedded);
+    showView(state.view || (state.program ? 'programs' : 'buffers'));
+    if (state.commands?.length) await restoreBuffers(state.commands, state.step);
+    if (state.program) await restoreProgram(state);
 }
 
 async function start() {
     await loadData();
-    for (const tab of document.querySelectorAll('.tab')) tab.addEventListener('click', () => showView(tab.dataset.view));
-    showView(location.hash === '#programs' ? 'programs' : 'buffers');
-    startPrograms();
-    await startBuffers();
+    const state = linked(location.hash);
+    embedded = !!state.embed;
+    document.body.classList.toggle('embed', embedded);
+    for (const tab of document.querySelectorAll('.tab')) {
+        tab.addEventListener('click', () => {
+            showView(tab.dataset.view);
+            remember();
+        });
+    }
+    showView(state.view || (state.program ? 'programs' : 'buffers'));
+    await startPrograms(state);
+    await startBuffers(state.commands?.length ? state : null);
+    document.getElementById('copy-link').addEventListener('click', copyLink);
+    for (const type of ['input', 'change', 'click', 'wb-painted', 'wb-ran']) document.addEventListener(type, remember);
+    window.addEventListener('hashchange', () => {
+        if (location.hash !== currentFragment()) apply(linked(location.hash)).then(remember);
+    });
+    remember();
     document.body.dataset.ready = 'yes';
 }
 
