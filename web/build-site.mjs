@@ -1,7 +1,8 @@
 // Builds the static site: index.html, the page's one classic script, the embedded data script, the
 // stylesheet, and every .wasm module as it is (for WASI runtimes outside the browser).
 //   node web/build-site.mjs --input <staging dir> --source <repo root> --out <site dir>
-// The staging dir holds wasm/<name>.wasm and man/<page>.txt.
+// The staging dir holds wasm/<name>.wasm, page/<name>.wasm (the page's own modules, in its data
+// only) and man/<page>.txt.
 //
 // The page must open from file://, where Chromium refuses module scripts and fetch(): hence one
 // bundled classic script, and the modules, manual texts and samples inside a second one, as one
@@ -134,6 +135,9 @@ async function main() {
         const bytes = fs.readFileSync(path.join(wasmDir, file));
         fs.writeFileSync(path.join(opts.out, file), bytes);
         entries.push([`wasm/${file.replace(/\.wasm$/, '')}`, bytes]);
+    }
+    for (const file of listFiles(path.join(opts.input, 'page'), '.wasm')) {
+        entries.push([`wasm/${file.replace(/\.wasm$/, '')}`, fs.readFileSync(path.join(opts.input, 'page', file))]);
     }
     for (const file of listFiles(manDir, '.txt')) {
         entries.push([`man/${file.replace(/\.txt$/, '')}`, fs.readFileSync(path.join(manDir, file))]);

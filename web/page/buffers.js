@@ -1,8 +1,9 @@
-// The buffers view: one command line drives bufdemo over the four buffer modules. Every step is
-// a fresh run of each module on the commands up to it; a module keeps no state between runs, so
-// stepping back is running on a shorter prefix (remembered, for stepping to and fro).
+// The buffers view: one command line drives bufdemo over the four buffer modules. Each module
+// is kept alive between commands (stepper.js), so a command costs one command's work however many
+// came before; the outcome of every step is kept for stepping to and fro, and a copy of each
+// module's memory every few steps, from which typing after an earlier step goes on.
 import { module, textOf } from './data.js';
-import { runModule, concat } from './wasi.js';
+import { Stepper } from './stepper.js';
 import { drawRecords, describeBytes } from './draw.js';
 import { announce, scrollBehavior } from './announce.js';
 import { exportButtons } from './export.js';
@@ -14,75 +15,49 @@ export const MODULES = [
     { name: 'chunkrow', kind: 'linked blocks of a few characters' },
 ];
 
-const decoder = new TextDecoder();
+// A checkpoint every so many steps: going on from an earlier step replays fewer than this.
+const CHECKPOINT_EVERY = 32;
+// Outcomes kept beyond the checkpoints' own, the latest first to stay.
+const OUTCOMES_KEPT = 512;
+
 const state = { commands: [], step: 0 };
-const cache = MODULES.map(() => new Map());
-// The -i text drawing of each step's records, run only while a pane's text is open.
-const drawings = MODULES.map(() => new Map());
+// Per module: the live module and its step, the checkpoints and the outcomes by step.
+const tracks = MODULES.map(() => ({ live: null, at: 0, checkpoints: new Map(), outcomes: new Map() }));
+let generation = 0;
 const panes = [];
 let paints = 0;
 let pending = null;
 
-// What bufdemo printed for the last command it ran: from its last "> " line to the end. Only the
-// tail of the output is decoded, as much of it as holds that line: with 1,000 commands the whole
-// would cost more than the run.
-export function lastBlock(log) {
-    const parts = log.filter((e) => e.fd === 1).flatMap((e) => e.parts || [e.bytes]);
-    // Joined as bytes: a character split between two parts must not decode as two bad ones.
-    let tail = '';
-    for (let from = parts.length - 1; from >= 0; from--) {
-        tail = decoder.decode(concat(parts.slice(from)));
-        const at = tail.lastIndexOf('\n> ');
-        if (at >= 0) return tail.slice(at + 1);
-    }
-    return tail.startsWith('> ') ? tail : '';
+function keep(track, step, outcome) {
+    track.outcomes.delete(step);
+    track.outcomes.set(step, outcome);
+    if (track.outcomes.size > OUTCOMES_KEPT) track.outcomes.delete(track.outcomes.keys().next().value);
 }
 
-function runBufdemo(index, step, args) {
-    const name = `bufdemo-${MODULES[index].name}`;
-    const stdin = step ? `${state.commands.slice(0, step).join('\n')}\n` : '';
-    return module(name).then((m) => runModule(m, { name, args, stdin, tty: false }));
-}
-
-// The lines bufdemo -i draws after the display of the step's command: the text equivalent of
-// the picture, the same records drawn by the module itself.
-async function textDrawing(index, step) {
-    if (step === 0) return '(no command yet: no records drawn)';
-    const known = drawings[index].get(step);
-    if (known !== undefined) return known;
-    const block = lastBlock((await runBufdemo(index, step, ['-i'])).log);
-    const lines = block.split('\n');
-    const caret = lines.findLastIndex((l) => /^ *\^$/.test(l));
-    const text = caret < 0 ? '(no drawing: the program ended before it)' : lines.slice(caret + 1).join('\n').trimEnd();
-    drawings[index].set(step, text);
-    return text;
-}
-
-async function runStep(index, step) {
-    const known = cache[index].get(step);
+// What the panes show for a step: { block, stderr, status, fault, records, recordsError, drawing },
+// the same as a run of bufdemo -j on the commands up to it, ended there.
+async function outcomeAt(index, step) {
+    const track = tracks[index];
+    const known = track.outcomes.get(step);
     if (known) return known;
-    const result = await runBufdemo(index, step, ['-j', 'records.json']);
-    let records = null;
-    let recordsError = null;
-    // bufdemo writes its records when it reaches the end of its input; a run that died earlier
-    // may leave the file empty.
-    if (result.files['records.json']?.length) {
-        try {
-            records = JSON.parse(decoder.decode(result.files['records.json']));
-        } catch (e) {
-            recordsError = `records.json is not JSON: ${e.message}`;
-        }
+    if (!track.live || track.at > step) {
+        let from = 0;
+        for (const k of track.checkpoints.keys()) if (k <= step && k > from) from = k;
+        const checkpoint = track.checkpoints.get(from) || null;
+        const started = generation;
+        const live = await Stepper.start(await module(`bufstep-${MODULES[index].name}`), checkpoint);
+        // The commands changed meanwhile: start again from what is left.
+        if (started !== generation) return outcomeAt(index, step);
+        Object.assign(track, { live, at: from });
+        keep(track, from, checkpoint ? checkpoint.last : live.outcome(''));
     }
-    const outcome = {
-        block: lastBlock(result.log),
-        stderr: decoder.decode(result.stderr),
-        status: result.status,
-        fault: result.fault,
-        records,
-        recordsError,
-    };
-    cache[index].set(step, outcome);
-    return outcome;
+    while (track.at < step) {
+        const outcome = track.live.command(state.commands[track.at]);
+        track.at += 1;
+        keep(track, track.at, outcome);
+        if (track.at % CHECKPOINT_EVERY === 0) track.checkpoints.set(track.at, track.live.checkpoint());
+    }
+    return track.outcomes.get(step);
 }
 
 function element(tag, cls, text) {
@@ -113,7 +88,6 @@ function makePanes() {
         asText.append(element('summary', null, 'the records as text (bufdemo -i)'), drawing);
         const bytes = element('p', 'bytes');
         const entry = { index, text, status, picture, asText, drawing, bytes };
-        asText.addEventListener('toggle', () => { if (asText.open) fillText(entry, state.step); });
         head.append(title, element('span', 'kind', m.kind),
             exportButtons(() => picture, () => `${m.name}-step-${state.step}`, `${m.name}'s picture`));
         pane.append(head, text, status, picture, asText, bytes);
@@ -122,15 +96,12 @@ function makePanes() {
     });
 }
 
-async function fillText(pane, step) {
-    const text = await textDrawing(pane.index, step);
-    if (state.step === step) pane.drawing.textContent = text;
-}
-
 const template = document.createElement('template');
+const range = document.createRange();
 
-// Replaces only the items of the row that changed since the last picture: with a long text most
-// cells stay as they were, and rebuilding them all would cost most of a frame.
+// Replaces only the items of the row that changed since the last picture: the same items at
+// the start and at the end stay, and what lies between them is rebuilt. An insert or a delete
+// inside a long text shifts the cells after it, and those stay too.
 function patchPicture(pane, drawn) {
     const old = pane.drawn;
     if (!old || old.kind !== drawn.kind) {
@@ -140,17 +111,22 @@ function patchPicture(pane, drawn) {
     }
     if (!old || old.label !== drawn.label) pane.label.textContent = drawn.label;
     const before = old && old.kind === drawn.kind ? old.items : [];
+    const after = drawn.items;
+    let start = 0;
+    while (start < before.length && start < after.length && before[start] === after[start]) start++;
+    let end = 0;
+    while (end < before.length - start && end < after.length - start &&
+        before[before.length - 1 - end] === after[after.length - 1 - end]) end++;
     const row = pane.row;
-    const keep = Math.min(before.length, drawn.items.length);
-    for (let i = 0; i < keep; i++) {
-        if (before[i] === drawn.items[i]) continue;
-        template.innerHTML = drawn.items[i];
-        row.children[i].replaceWith(template.content.firstChild);
+    const gone = before.length - end - start;
+    if (gone > 0) {
+        range.setStartBefore(row.children[start]);
+        range.setEndAfter(row.children[start + gone - 1]);
+        range.deleteContents();
     }
-    while (row.children.length > drawn.items.length) row.lastChild.remove();
-    if (drawn.items.length > keep) {
-        template.innerHTML = drawn.items.slice(keep).join('');
-        row.append(template.content);
+    if (after.length - end > start) {
+        template.innerHTML = after.slice(start, after.length - end).join('');
+        row.insertBefore(template.content, row.children[start] || null);
     }
     pane.drawn = drawn;
 }
@@ -163,6 +139,7 @@ function paintPane(pane, outcome, step) {
     pane.status.replaceChildren();
     if (outcome.stderr) pane.status.append(element('pre', 'stderr', outcome.stderr));
     if (status) pane.status.append(element('span', 'exit', status));
+    pane.drawing.textContent = outcome.drawing || 'no records: the program ended before this step';
     if (outcome.records) {
         const drawn = drawRecords(outcome.records);
         patchPicture(pane, drawn);
@@ -199,14 +176,12 @@ async function paint() {
     const step = state.step;
     const request = {};
     pending = request;
-    const outcomes = await Promise.all(MODULES.map((m, i) => runStep(i, step)));
+    const outcomes = await Promise.all(MODULES.map((m, i) => outcomeAt(i, step)));
     if (pending !== request) return;
     outcomes.forEach((o, i) => paintPane(panes[i], o, step));
     paintControls();
     announce(document.getElementById('step-label').textContent);
     showCursors();
-    await Promise.all(panes.filter((p) => p.asText.open).map((p) => fillText(p, step)));
-    if (pending !== request) return;
     paints += 1;
     document.body.dataset.paints = String(paints);
     document.dispatchEvent(new CustomEvent('wb-painted', { detail: { step } }));
@@ -225,8 +200,14 @@ function showCursors() {
     }
 }
 
+// The steps after fromStep are gone: so are their outcomes and checkpoints, and a live module
+// past it.
 function forget(fromStep) {
-    for (const c of [...cache, ...drawings]) for (const k of c.keys()) if (k > fromStep) c.delete(k);
+    generation += 1;
+    for (const track of tracks) {
+        for (const map of [track.outcomes, track.checkpoints]) for (const k of map.keys()) if (k > fromStep) map.delete(k);
+        if (track.at > fromStep) track.live = null;
+    }
 }
 
 export function enterCommand(command) {

@@ -19,9 +19,19 @@ function currentFragment() {
     return writeFragment({ view, embed: embedded, ...bufferState(), ...(view === 'programs' ? programState() : {}) });
 }
 
-// The state goes into the URL as it changes, without a history entry for each keystroke. The
+// The state goes into the URL as it changes, without a history entry for each change. The
 // listeners are the document's, so each runs after the control's own handler has changed the state.
-function remember() {
+// After a repaint it waits for typing to pause: with a thousand commands the URL is long, and
+// writing it at each one would cost more than the repaint.
+let later = null;
+function remember(event) {
+    // A submit button's click starts a run or a repaint, whose own event follows.
+    if (event?.type === 'click' && event.target.type === 'submit') return;
+    clearTimeout(later);
+    if (event?.type === 'wb-painted') {
+        later = setTimeout(remember, 300);
+        return;
+    }
     const fragment = currentFragment();
     if (location.hash !== fragment) history.replaceState(null, '', fragment);
 }
@@ -40,18 +50,18 @@ function linked(hash) {
     }
 }
 
+// The link, copied where the browser allows it, and shown in a field to copy by hand (some
+// browsers refuse the clipboard to a page opened from the disk).
 async function copyLink() {
     const link = location.href.replace(/#.*$/, '') + currentFragment();
     const status = document.getElementById('link-status');
     const field = document.getElementById('link-text');
+    field.value = link;
+    field.hidden = false;
     try {
         await navigator.clipboard.writeText(link);
-        field.hidden = true;
         status.textContent = 'link copied';
     } catch (e) {
-        // No clipboard here (some browsers refuse it to file:// pages): the link to copy by hand.
-        field.value = link;
-        field.hidden = false;
         field.select();
         status.textContent = 'copy the link from the field';
     }

@@ -15,7 +15,7 @@ const READS_PAST_END = 1000;
 // Standard output and error. As a terminal stdout counts as a tty, so the C library line-buffers
 // it and the transcript interleaves with stderr as it would on screen; as a plain file it is
 // fully buffered, which the buffer panes prefer (fewer calls for 1,000 commands).
-class Sink extends Fd {
+export class Sink extends Fd {
     constructor(run, fd, tty) {
         super();
         this.run = run;

@@ -122,8 +122,11 @@ for (const kind of BROWSERS) {
             await expectStep(commands.length - 5);
 
             // The link reopens the same step of the same commands, in a fresh page.
-            const link = await page.evaluate(() => location.hash);
-            const again = await open(browser, server.url, link);
+            await page.click('#copy-link');
+            await page.waitFor(() => document.getElementById('link-status').textContent !== '');
+            const link = await page.evaluate(() => document.getElementById('link-text').value);
+            assert.equal(link.replace(/#.*/, ''), server.url);
+            const again = await open(browser, link);
             assert.equal(await stepLabel(again), await stepLabel(page));
             assert.deepEqual((await panes(again)).map((p) => p.text), (await panes(page)).map((p) => p.text));
 
@@ -141,6 +144,48 @@ for (const kind of BROWSERS) {
             await page.click('#buffer-manual');
             assert.deepEqual(await violations(page), [], 'the manual page dialogue');
             assert.deepEqual(page.errors, []);
+        } finally {
+            await browser.close();
+            await server.close();
+        }
+    });
+
+    test(`${kind}: a long session kept between commands: typing at an earlier step, stepping back, as fresh native runs`, async () => {
+        // Past two checkpoints, with a text longer than gridrow holds, and a line over bufdemo's
+        // 255 bytes (it reads that as two).
+        const first = Array.from({ length: 90 }, (_, i) => ['Iabc', 'B', 'D', 'J', 'F', 'Ixy', 'E'][i % 7]);
+        first[20] = `I${'\u00e9'.repeat(140)}`;
+        const edit = ['B', 'Iq', 'D'];
+        const server = await serve();
+        const browser = await launch(kind);
+        try {
+            const page = await open(browser, server.url, `#${new URLSearchParams(first.map((c) => ['c', c]))}`);
+            // Back to step 70 by the slider, then three commands typed there.
+            const before = await paints(page);
+            await page.evaluate(() => {
+                const slider = document.getElementById('step');
+                slider.value = '70';
+                slider.dispatchEvent(new Event('input', { bubbles: true }));
+            });
+            await page.waitFor((n) => Number(document.body.dataset.paints) > n, before);
+            for (const command of edit) await enter(page, command);
+            const commands = [...first.slice(0, 70), ...edit];
+            // What a fresh native run on the commands up to the step ends with.
+            const expect = async (step) => {
+                const script = `${commands.slice(0, step).join('\n')}\n`;
+                for (const pane of await panes(page)) {
+                    const run = runNative(`bufdemo-${pane.module}`, { stdin: script });
+                    const block = blocks(run.stdout).at(-1);
+                    assert.equal(pane.text, block, `${pane.module}: step ${step}`);
+                    if (run.status !== 0) assert.equal(pane.status, `${run.stderr}exit status ${run.status}`, pane.module);
+                    else assert.equal(pane.cells, textLength(block), `${pane.module}: cells at step ${step}`);
+                }
+            };
+            await expect(73);
+            for (let i = 0; i < 40; i++) await click(page, '#back');
+            await expect(33);
+            await click(page, '#first');
+            assert.deepEqual((await panes(page)).map((p) => p.cells), [0, 0, 0, 0]);
         } finally {
             await browser.close();
             await server.close();
