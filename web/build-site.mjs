@@ -2,7 +2,8 @@
 // stylesheet, and every .wasm module as it is (for WASI runtimes outside the browser).
 //   node web/build-site.mjs --input <staging dir> --source <repo root> --out <site dir>
 // The staging dir holds wasm/<name>.wasm, page/<name>.wasm (the page's own modules, in its data
-// only) and man/<page>.txt.
+// only), man/<page>.txt and manifest.json (written by web/wasm/CMakeLists.txt from the build's
+// declarations: the lists the page and its tests take).
 //
 // The page must open from file://, where Chromium refuses module scripts and fetch(): hence one
 // bundled classic script, and the modules, manual texts and samples inside a second one, as one
@@ -129,8 +130,15 @@ async function main() {
     const modules = listFiles(wasmDir, '.wasm');
     if (modules.length === 0) throw new Error(`no .wasm modules in ${wasmDir}`);
     fs.mkdirSync(opts.out, { recursive: true });
+    const manifestBytes = fs.readFileSync(path.join(opts.input, 'manifest.json'));
+    const manifest = JSON.parse(manifestBytes);
+    const built = new Set([...modules, ...listFiles(path.join(opts.input, 'page'), '.wasm')].map((f) => f.replace(/\.wasm$/, '')));
+    const wanted = [...manifest.programs, ...manifest.examples, ...manifest.bufferModules.map((m) => `bufstep-${m.name}`)];
+    const missing = wanted.filter((name) => !built.has(name));
+    if (missing.length) throw new Error(`the manifest names modules not built: ${missing.join(', ')}`);
+    fs.writeFileSync(path.join(opts.out, 'manifest.json'), manifestBytes);
 
-    const entries = [];
+    const entries = [['manifest', manifestBytes]];
     for (const file of modules) {
         const bytes = fs.readFileSync(path.join(wasmDir, file));
         fs.writeFileSync(path.join(opts.out, file), bytes);

@@ -2,18 +2,12 @@
 // is kept alive between commands (stepper.js), so a command costs one command's work however many
 // came before; the outcome of every step is kept for stepping to and fro, and a copy of each
 // module's memory every few steps, from which typing after an earlier step goes on.
-import { module, textOf } from './data.js';
+import { module, textOf, keys, manifest } from './data.js';
 import { Stepper } from './stepper.js';
-import { drawRecords, describeBytes } from './draw.js';
+import { drawRecords, describeBytes, KINDS } from './draw.js';
 import { announce, scrollBehavior } from './announce.js';
 import { exportButtons } from './export.js';
-
-export const MODULES = [
-    { name: 'gridrow', kind: 'a fixed array with a cursor index' },
-    { name: 'pilerow', kind: 'two stacks meeting at the cursor' },
-    { name: 'chainrow', kind: 'a chain of cells from a dummy cell' },
-    { name: 'chunkrow', kind: 'linked blocks of a few characters' },
-];
+import { stepControls } from './steps.js';
 
 // A checkpoint every so many steps: going on from an earlier step replays fewer than this.
 const CHECKPOINT_EVERY = 32;
@@ -21,12 +15,15 @@ const CHECKPOINT_EVERY = 32;
 const OUTCOMES_KEPT = 512;
 
 const state = { commands: [], step: 0 };
-// Per module: the live module and its step, the checkpoints and the outcomes by step.
-const tracks = MODULES.map(() => ({ live: null, at: 0, checkpoints: new Map(), outcomes: new Map() }));
+// The build's buffer modules, and per module: the live module and its step, the checkpoints and
+// the outcomes by step.
+let MODULES = [];
+let tracks = [];
 let generation = 0;
 const panes = [];
 let paints = 0;
 let pending = null;
+let controls = null;
 
 function keep(track, step, outcome) {
     track.outcomes.delete(step);
@@ -74,6 +71,7 @@ function makePanes() {
         pane.dataset.module = m.name;
         pane.setAttribute('aria-labelledby', `pane-${m.name}`);
         const head = element('header');
+        const kind = element('span', 'kind');
         const title = element('h2', null, m.name);
         title.id = `pane-${m.name}`;
         const text = element('pre', 'display');
@@ -87,8 +85,8 @@ function makePanes() {
         drawing.tabIndex = 0;
         asText.append(element('summary', null, 'the records as text (bufdemo -i)'), drawing);
         const bytes = element('p', 'bytes');
-        const entry = { index, text, status, picture, asText, drawing, bytes };
-        head.append(title, element('span', 'kind', m.kind),
+        const entry = { index, kind, text, status, picture, asText, drawing, bytes };
+        head.append(title, kind,
             exportButtons(() => picture, () => `${m.name}-step-${state.step}`, `${m.name}'s picture`));
         pane.append(head, text, status, picture, asText, bytes);
         holder.append(pane);
@@ -142,6 +140,7 @@ function paintPane(pane, outcome, step) {
     pane.drawing.textContent = outcome.drawing || 'no records: the program ended before this step';
     if (outcome.records) {
         const drawn = drawRecords(outcome.records);
+        pane.kind.textContent = KINDS[drawn.kind];
         patchPicture(pane, drawn);
         pane.picture.setAttribute('aria-label', `${MODULES[pane.index].name}'s records: ${drawn.label}`);
         pane.bytes.replaceChildren(
@@ -160,17 +159,12 @@ function paintPane(pane, outcome, step) {
 
 function paintControls() {
     const n = state.commands.length;
-    const slider = document.getElementById('step');
-    slider.max = String(n);
-    slider.value = String(state.step);
-    document.getElementById('step-label').textContent = state.step === 0
+    controls.show(state.step, n, state.step === 0
         ? `step 0 of ${n}: the empty buffer`
-        : `step ${state.step} of ${n}: ${state.commands[state.step - 1]}`;
-    document.getElementById('first').disabled = document.getElementById('back').disabled = state.step === 0;
-    document.getElementById('last').disabled = document.getElementById('forward').disabled = state.step === n;
+        : `step ${state.step} of ${n}: ${state.commands[state.step - 1]}`);
 }
 
-// Runs the four modules for the shown step and repaints; a newer request supersedes one still
+// Runs each module for the shown step and repaints; a newer request supersedes one still
 // running, so a fast typist sees the latest step.
 async function paint() {
     const step = state.step;
@@ -253,7 +247,19 @@ export function restoreBuffers(commands, step = commands.length) {
 }
 
 export async function startBuffers(linked) {
+    MODULES = manifest().bufferModules;
+    tracks = MODULES.map(() => ({ live: null, at: 0, checkpoints: new Map(), outcomes: new Map() }));
     makePanes();
+    controls = stepControls('step', (i) => { goTo(i); }, { first: 'first', back: 'back', slider: 'step', forward: 'forward', last: 'last', label: 'step-label' });
+    document.getElementById('buffer-steps').prepend(...controls.parts);
+    const clear = document.getElementById('clear');
+    for (const key of keys('sample/buffers/')) {
+        const file = key.split('/').pop();
+        const button = element('button', null, file);
+        button.type = 'button';
+        button.dataset.sample = file;
+        clear.before(button, ' ');
+    }
     document.getElementById('buffer-manual').addEventListener('click', () => {
         document.getElementById('manual-text').textContent = textOf('man/workbench-buffer.3');
         document.getElementById('manual').showModal();
@@ -268,11 +274,6 @@ export async function startBuffers(linked) {
         input.value = '';
         enterCommand(command);
     });
-    document.getElementById('first').addEventListener('click', () => goTo(0));
-    document.getElementById('back').addEventListener('click', () => goTo(state.step - 1));
-    document.getElementById('forward').addEventListener('click', () => goTo(state.step + 1));
-    document.getElementById('last').addEventListener('click', () => goTo(state.commands.length));
-    document.getElementById('step').addEventListener('input', (e) => goTo(Number(e.target.value)));
     document.getElementById('clear').addEventListener('click', () => {
         state.commands = [];
         forget(-1);

@@ -1,10 +1,9 @@
 import { loadData } from './data.js';
 import { startBuffers, bufferState, restoreBuffers } from './buffers.js';
 import { startPrograms, programState, restoreProgram } from './programs.js';
-import { PROGRAMS } from './setup.js';
+import { programs } from './setup.js';
 import { readFragment, writeFragment } from './link.js';
 
-const NAMES = new Set(PROGRAMS.map((p) => p.name));
 let view = 'buffers';
 let embedded = false;
 
@@ -40,7 +39,7 @@ function remember(event) {
 function linked(hash) {
     const error = document.getElementById('fragment-error');
     try {
-        const state = readFragment(hash, NAMES);
+        const state = readFragment(hash, new Set(programs().map((p) => p.name)));
         error.hidden = true;
         return state;
     } catch (e) {

@@ -2,10 +2,11 @@
 // or typed line by line, and its output as a terminal shows it.
 import { module, textOf, has, keys } from './data.js';
 import { runModule } from './wasi.js';
-import { PROGRAMS } from './setup.js';
-import { drawView } from './views.js';
+import { programs } from './setup.js';
+import { drawView } from './draw.js';
 import { announce } from './announce.js';
 import { exportButtons } from './export.js';
+import { stepControls } from './steps.js';
 
 const decoder = new TextDecoder();
 const states = new Map();
@@ -111,32 +112,23 @@ function insideBlock(program, state) {
     const n = state.drawings.length;
     const box = element('section', { class: 'inside', 'aria-label': 'the inside' });
     const picture = element('div', { class: 'v-picture', role: 'img', tabindex: '0' });
-    const label = element('span', { class: 'step-label' });
-    const slider = element('input', { type: 'range', min: '0', max: String(Math.max(n - 1, 0)), 'aria-label': 'drawing' });
     const go = (i) => {
-        state.shown = Math.max(0, Math.min(n - 1, i));
-        slider.value = String(state.shown);
-        label.textContent = `drawing ${state.shown + 1} of ${n}`;
-        picture.innerHTML = drawView(state.drawings[state.shown]);
-        const said = `${label.textContent}: ${picture.querySelector('.v-label')?.textContent || ''}`;
+        state.shown = i;
+        const label = `drawing ${i + 1} of ${n}`;
+        controls.show(i, n - 1, label);
+        picture.innerHTML = drawView(state.drawings[i]);
+        const said = `${label}: ${picture.querySelector('.v-label, .label')?.textContent || ''}`;
         picture.setAttribute('aria-label', `${said}; its text drawing is in the output above`);
-        for (const [b, off] of buttons) b.disabled = off();
         return said;
     };
-    const step = (i) => announce(go(i));
-    const button = (text, title, to, off) => [element('button', { type: 'button', title, 'aria-label': title, onclick: () => step(to()) }, text), off];
-    const buttons = [
-        button('|\u25C0', 'the first drawing', () => 0, () => state.shown === 0),
-        button('\u25C0', 'one drawing back', () => state.shown - 1, () => state.shown === 0),
-        button('\u25B6', 'one drawing forward', () => state.shown + 1, () => state.shown === n - 1),
-        button('\u25B6|', 'the last drawing', () => n - 1, () => state.shown === n - 1),
-    ];
-    slider.addEventListener('input', () => step(Number(slider.value)));
-    const [first, back, forward, last] = buttons.map(([b]) => b);
-    box.append(element('div', { class: 'steps' }, first, back, slider, forward, last, label,
+    const controls = stepControls('drawing', go);
+    box.append(element('div', { class: 'steps' }, ...controls.parts,
         n ? exportButtons(() => picture, () => `${program.name}-drawing-${state.shown + 1}`, 'the drawing') : ''), picture);
-    if (n) go(state.shown);
-    else picture.append(element('p', { class: 'v-empty' }, `no drawing: the run wrote nothing to ${VIEW_FILE}`));
+    if (n) go(Math.min(state.shown, n - 1));
+    else {
+        controls.show(0, 0, 'no drawing');
+        picture.append(element('p', { class: 'v-empty' }, `no drawing: the run wrote nothing to ${VIEW_FILE}`));
+    }
     return box;
 }
 
@@ -323,7 +315,7 @@ function showProgram(program) {
 }
 
 export function selectProgram(name) {
-    const program = PROGRAMS.find((p) => p.name === name);
+    const program = programs().find((p) => p.name === name);
     if (!program) throw new Error(`no program ${name}`);
     const state = stateOf(program);
     showProgram(program);
@@ -363,7 +355,7 @@ export function programState() {
 
 // Reopens a linked program state, checked by link.js, running it if it had run.
 export async function restoreProgram(linked) {
-    const program = PROGRAMS.find((p) => p.name === linked.program);
+    const program = programs().find((p) => p.name === linked.program);
     const state = initialState(program);
     if (linked.args !== undefined) state.args = linked.args;
     if (linked.files) {
@@ -394,8 +386,8 @@ export async function startPrograms(linked) {
                 p.name, p.dialogue ? element('span', { class: 'tag' }, 'dialogue') : ''));
         }
     };
-    group('Programs', PROGRAMS.filter((p) => !p.client));
-    group('Library clients', PROGRAMS.filter((p) => p.client));
+    group('Programs', programs().filter((p) => !p.client));
+    group('Library clients', programs().filter((p) => p.client));
     if (linked?.program) await restoreProgram(linked);
     else selectProgram('intstack');
 }

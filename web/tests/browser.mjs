@@ -16,6 +16,10 @@ export const nativeBin = process.env.WORKBENCH_NATIVE_BIN && path.resolve(proces
 export const screenshots = process.env.WORKBENCH_SCREENSHOTS && path.resolve(process.env.WORKBENCH_SCREENSHOTS);
 export const source = path.resolve(path.dirname(new URL(import.meta.url).pathname), '..', '..');
 
+// The build's lists (web/wasm/CMakeLists.txt): programs, example clients, those that draw, buffer
+// modules.
+export const manifest = JSON.parse(fs.readFileSync(path.join(site, 'manifest.json'), 'utf8'));
+
 // The browsers every test runs in; WORKBENCH_BROWSERS=chromium narrows them.
 export const BROWSERS = (process.env.WORKBENCH_BROWSERS || 'chromium,firefox').split(',');
 
