@@ -257,7 +257,7 @@ for (const kind of BROWSERS) {
         }
     });
 
-    test(`${kind}: a bad link is said and ignored, and never becomes markup`, async () => {
+    test(`${kind}: links: a bad one is said and ignored and never becomes markup; the README's embed`, async () => {
         const server = await serve();
         const browser = await launch(kind);
         try {
@@ -268,6 +268,13 @@ for (const kind of BROWSERS) {
                 assert.equal(await stepLabel(page), 'step 0 of 0: the empty buffer', fragment.slice(0, 60));
                 await page.page.close();
             }
+            // The README's embed: the panes at step 2 of its three commands, without the page around them.
+            const embedded = await open(browser, server.url, '#view=buffers&embed=1&c=Ihello&c=B&c=D&step=2');
+            assert.equal(await stepLabel(embedded), 'step 2 of 3: B');
+            assert.deepEqual(await embedded.evaluate(() => [...document.querySelectorAll('header.chrome, .help, .note')]
+                .map((e) => e.offsetHeight)), [0, 0, 0]);
+            assert.deepEqual(await violations(embedded), [], 'the buffers embedded');
+            await screenshot(embedded, 'embed-buffers');
             // A command that looks like markup is a command: its characters, as text.
             const page = await open(browser, server.url, `#c=${encodeURIComponent('I<img src=x onerror=alert(1)>')}`);
             assert.equal(await page.evaluate(() => document.querySelectorAll('img').length), 0);
