@@ -20,14 +20,14 @@ function currentFragment() {
 
 // The state goes into the URL as it changes, without a history entry for each change. The
 // listeners are the document's, so each runs after the control's own handler has changed the state.
-// After a repaint it waits for typing to pause: with a thousand commands the URL is long, and
-// writing it at each one would cost more than the repaint.
+// After a repaint or a keystroke it waits for typing to pause: with a thousand commands the URL
+// is long, and writing it at each one would cost more than the repaint.
 let later = null;
 function remember(event) {
     // A submit button's click starts a run or a repaint, whose own event follows.
     if (event?.type === 'click' && event.target.type === 'submit') return;
     clearTimeout(later);
-    if (event?.type === 'wb-painted') {
+    if (event?.type === 'wb-painted' || event?.type === 'input') {
         later = setTimeout(remember, 300);
         return;
     }
