@@ -23,14 +23,16 @@ export const manifest = JSON.parse(fs.readFileSync(path.join(site, 'manifest.jso
 // The browsers every test runs in; WORKBENCH_BROWSERS=chromium narrows them.
 export const BROWSERS = (process.env.WORKBENCH_BROWSERS || 'chromium,firefox').split(',');
 
+// reducedMotion: the system asks for less motion (prefers-reduced-motion: reduce).
 const LAUNCH = {
     chromium: () => chromium.launch({
         executablePath: '/usr/bin/chromium',
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
             '--disable-background-networking', '--disable-component-update', '--disable-sync'],
     }),
-    firefox: () => puppeteer.launch({
+    firefox: ({ reducedMotion }) => puppeteer.launch({
         browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr', headless: true,
+        extraPrefsFirefox: reducedMotion ? { 'ui.prefersReducedMotion': 1 } : {},
     }),
 };
 
@@ -74,12 +76,13 @@ class Page {
     addScript(content) { return this.page.addScriptTag({ content }); }
 }
 
-export async function launch(kind = 'chromium') {
-    const browser = await LAUNCH[kind]();
+export async function launch(kind = 'chromium', options = {}) {
+    const browser = await LAUNCH[kind](options);
     return {
         kind,
         async newPage(width = 1360, height = 1000) {
-            const page = new Page(kind, await browser.newPage());
+            const page = new Page(kind, await (kind === 'chromium' && options.reducedMotion
+                ? browser.newPage({ reducedMotion: 'reduce' }) : browser.newPage()));
             await page.setViewport(width, height);
             return page;
         },

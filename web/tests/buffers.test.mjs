@@ -213,9 +213,9 @@ for (const kind of BROWSERS) {
         }
     });
 
-    test(`${kind}: every control by keyboard, with a visible focus; reflow at 320 pixels`, async () => {
+    test(`${kind}: every control by keyboard, with a visible focus; reflow at 320 pixels; reduced motion`, async () => {
         const server = await serve();
-        const browser = await launch(kind);
+        const browser = await launch(kind, { reducedMotion: true });
         try {
             const page = await open(browser, server.url, '#c=Ihello&c=B');
             // Tab from the top reaches each enabled control of the view once, each outlined.
@@ -246,6 +246,15 @@ for (const kind of BROWSERS) {
 
             await page.setViewport(320, 800);
             assert.ok(await pageWidth(page) <= 320, 'the buffers view fits 320 pixels');
+            // A long text scrolls in its pane to the cursor at once, with no smooth scrolling.
+            await enter(page, `I${'x'.repeat(60)}`);
+            const cursor = await page.evaluate(() => {
+                const box = document.querySelector('.pane[data-module="pilerow"] .picture');
+                const mark = box.querySelector('[data-mark]').getBoundingClientRect();
+                const seen = box.getBoundingClientRect();
+                return { scrolled: box.scrollLeft, inside: mark.left >= seen.left && mark.left <= seen.right };
+            });
+            assert.ok(cursor.scrolled > 0 && cursor.inside, `the cursor in sight at once: ${JSON.stringify(cursor)}`);
             await screenshot(page, 'buffers-320');
             assert.deepEqual(await violations(page), [], 'the buffers view at 320 pixels');
             await page.click('[data-view="programs"]');
