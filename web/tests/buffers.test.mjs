@@ -284,6 +284,14 @@ for (const kind of BROWSERS) {
                 .map((e) => e.offsetHeight)), [0, 0, 0]);
             assert.deepEqual(await violations(embedded), [], 'the buffers embedded');
             await screenshot(embedded, 'embed-buffers');
+            // A fragment changed in the open page: a good one is opened, the page around it back;
+            // a bad one is said, and what is shown stays.
+            await embedded.evaluate(() => { location.hash = '#view=buffers&c=Ix'; });
+            await embedded.waitFor(() => document.getElementById('step-label').textContent === 'step 1 of 1: Ix');
+            assert.ok(await embedded.evaluate(() => document.querySelector('header.chrome').offsetHeight > 0));
+            await embedded.evaluate(() => { location.hash = '#view=buffers&step=x'; });
+            await embedded.waitFor(() => !document.getElementById('fragment-error').hidden);
+            assert.equal(await stepLabel(embedded), 'step 1 of 1: Ix');
             // A command that looks like markup is a command: its characters, as text.
             const page = await open(browser, server.url, `#c=${encodeURIComponent('I<img src=x onerror=alert(1)>')}`);
             assert.equal(await page.evaluate(() => document.querySelectorAll('img').length), 0);
