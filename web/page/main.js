@@ -18,6 +18,16 @@ function currentFragment() {
     return writeFragment({ view, embed: embedded, ...bufferState(), ...(view === 'programs' ? programState() : {}) });
 }
 
+// Why a fragment could not be opened again (past a link's bounds), or null.
+function unlinkable(fragment) {
+    try {
+        readFragment(fragment, new Set(programs().map((p) => p.name)));
+        return null;
+    } catch (e) {
+        return e.message;
+    }
+}
+
 // The state goes into the URL as it changes, without a history entry for each change. The
 // listeners are the document's, so each runs after the control's own handler has changed the state.
 // After a repaint or a keystroke it waits for typing to pause: with a thousand commands the URL
@@ -32,7 +42,7 @@ function remember(event) {
         return;
     }
     const fragment = currentFragment();
-    if (location.hash !== fragment) history.replaceState(null, '', fragment);
+    if (location.hash !== fragment && !unlinkable(fragment)) history.replaceState(null, '', fragment);
 }
 
 // A fragment typed or followed later: a bad one is said and left alone, as at the start.
@@ -52,9 +62,16 @@ function linked(hash) {
 // The link, copied where the browser allows it, and shown in a field to copy by hand (some
 // browsers refuse the clipboard to a page opened from the disk).
 async function copyLink() {
-    const link = location.href.replace(/#.*$/, '') + currentFragment();
+    const fragment = currentFragment();
+    const link = location.href.replace(/#.*$/, '') + fragment;
     const status = document.getElementById('link-status');
     const field = document.getElementById('link-text');
+    const bad = unlinkable(fragment);
+    if (bad) {
+        field.hidden = true;
+        status.textContent = `no link for this state: ${bad}`;
+        return;
+    }
     field.value = link;
     field.hidden = false;
     try {

@@ -292,6 +292,14 @@ for (const kind of BROWSERS) {
             await embedded.evaluate(() => { location.hash = '#view=buffers&step=x'; });
             await embedded.waitFor(() => !document.getElementById('fragment-error').hidden);
             assert.equal(await stepLabel(embedded), 'step 1 of 1: Ix');
+            // A state past a link's bounds gets no link, rather than one the page would refuse.
+            const move = `F${'f'.repeat(249)}`;
+            const full = await open(browser, server.url, `#${new URLSearchParams(Array(258).fill(['c', move]))}`);
+            assert.equal(await stepLabel(full), `step 258 of 258: ${move}`);
+            for (let i = 0; i < 2; i++) await enter(full, move);
+            await full.click('#copy-link');
+            assert.equal(await full.evaluate(() => document.getElementById('link-status').textContent),
+                'no link for this state: the link\'s fragment is longer than 65536 characters');
             // A command that looks like markup is a command: its characters, as text.
             const page = await open(browser, server.url, `#c=${encodeURIComponent('I<img src=x onerror=alert(1)>')}`);
             assert.equal(await page.evaluate(() => document.querySelectorAll('img').length), 0);
