@@ -260,6 +260,7 @@ for (const kind of BROWSERS) {
             await page.click('[data-view="programs"]');
             assert.ok(await pageWidth(page) <= 320, 'the programs view fits 320 pixels');
             await screenshot(page, 'programs-320');
+            assert.deepEqual(await violations(page), [], 'the programs view at 320 pixels');
         } finally {
             await browser.close();
             await server.close();
