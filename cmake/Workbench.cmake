@@ -66,7 +66,12 @@ function(wb_add_program name)
   set_target_properties(${name} PROPERTIES LINKER_LANGUAGE C
                                            RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
   add_dependencies(programs ${name})
+  # What draws its structure through support/view.h (-i, -j FILE): the web page's manifest.
+  if("view" IN_LIST ARG_LIBS)
+    set_property(GLOBAL APPEND PROPERTY WB_DRAWN ${name})
+  endif()
   if(ARG_EXAMPLE)
+    set_property(GLOBAL APPEND PROPERTY WB_EXAMPLES ${name})
     return()
   endif()
   set_property(GLOBAL APPEND PROPERTY WB_PROGRAMS ${name})

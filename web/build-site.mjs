@@ -1,7 +1,9 @@
 // Builds the static site: index.html, the page's one classic script, the embedded data script, the
 // stylesheet, and every .wasm module as it is (for WASI runtimes outside the browser).
 //   node web/build-site.mjs --input <staging dir> --source <repo root> --out <site dir>
-// The staging dir holds wasm/<name>.wasm and man/<page>.txt.
+// The staging dir holds wasm/<name>.wasm, page/<name>.wasm (the page's own modules, in its data
+// only), man/<page>.txt and manifest.json (written by web/wasm/CMakeLists.txt from the build's
+// declarations: the lists the page and its tests take).
 //
 // The page must open from file://, where Chromium refuses module scripts and fetch(): hence one
 // bundled classic script, and the modules, manual texts and samples inside a second one, as one
@@ -128,12 +130,22 @@ async function main() {
     const modules = listFiles(wasmDir, '.wasm');
     if (modules.length === 0) throw new Error(`no .wasm modules in ${wasmDir}`);
     fs.mkdirSync(opts.out, { recursive: true });
+    const manifestBytes = fs.readFileSync(path.join(opts.input, 'manifest.json'));
+    const manifest = JSON.parse(manifestBytes);
+    const built = new Set([...modules, ...listFiles(path.join(opts.input, 'page'), '.wasm')].map((f) => f.replace(/\.wasm$/, '')));
+    const wanted = [...manifest.programs, ...manifest.examples, ...manifest.bufferModules.map((m) => `bufstep-${m.name}`)];
+    const missing = wanted.filter((name) => !built.has(name));
+    if (missing.length) throw new Error(`the manifest names modules not built: ${missing.join(', ')}`);
+    fs.writeFileSync(path.join(opts.out, 'manifest.json'), manifestBytes);
 
-    const entries = [];
+    const entries = [['manifest', manifestBytes]];
     for (const file of modules) {
         const bytes = fs.readFileSync(path.join(wasmDir, file));
         fs.writeFileSync(path.join(opts.out, file), bytes);
         entries.push([`wasm/${file.replace(/\.wasm$/, '')}`, bytes]);
+    }
+    for (const file of listFiles(path.join(opts.input, 'page'), '.wasm')) {
+        entries.push([`wasm/${file.replace(/\.wasm$/, '')}`, fs.readFileSync(path.join(opts.input, 'page', file))]);
     }
     for (const file of listFiles(manDir, '.txt')) {
         entries.push([`man/${file.replace(/\.txt$/, '')}`, fs.readFileSync(path.join(manDir, file))]);

@@ -1,14 +1,21 @@
 # Run at build time (cmake -P) by the site target: copies the WebAssembly modules from WASM_BIN
-# into STAGE/wasm, their names and custom sections stripped (STRIP), and renders each of PAGES
-# into STAGE/man/<page>.txt as plain text.
+# into STAGE/wasm and the page's own from PAGE_WASM into STAGE/page, their names and custom
+# sections stripped (STRIP), with the page's manifest.json, and renders each of PAGES into STAGE/man/<page>.txt as plain text.
 file(REMOVE_RECURSE ${STAGE})
-file(MAKE_DIRECTORY ${STAGE}/wasm ${STAGE}/man)
-file(GLOB modules ${WASM_BIN}/*.wasm)
-foreach(module IN LISTS modules)
-  cmake_path(GET module FILENAME name)
-  execute_process(COMMAND ${STRIP} --strip-all ${module} -o ${STAGE}/wasm/${name}
-                  COMMAND_ERROR_IS_FATAL ANY)
+file(MAKE_DIRECTORY ${STAGE}/wasm ${STAGE}/page ${STAGE}/man)
+foreach(kind wasm page)
+  if(kind STREQUAL "wasm")
+    file(GLOB modules ${WASM_BIN}/*.wasm)
+  else()
+    file(GLOB modules ${PAGE_WASM}/*.wasm)
+  endif()
+  foreach(module IN LISTS modules)
+    cmake_path(GET module FILENAME name)
+    execute_process(COMMAND ${STRIP} --strip-all ${module} -o ${STAGE}/${kind}/${name}
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
 endforeach()
+file(COPY_FILE ${PAGE_WASM}/manifest.json ${STAGE}/manifest.json)
 foreach(page IN LISTS PAGES)
   cmake_path(GET page FILENAME name)
   execute_process(COMMAND ${GROFF} -mandoc -Tutf8 -P-cbou -rLL=78n ${page}

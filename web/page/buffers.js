@@ -1,68 +1,60 @@
-// The buffers view: one command line drives bufdemo over the four buffer modules. Every step is
-// a fresh run of each module on the commands up to it; a module keeps no state between runs, so
-// stepping back is running on a shorter prefix (remembered, for stepping to and fro).
-import { module, textOf } from './data.js';
-import { runModule, concat } from './wasi.js';
-import { drawRecords, describeBytes } from './draw.js';
+// The buffers view: one command line drives bufdemo over the four buffer modules. Each module
+// is kept alive between commands (stepper.js), so a command costs one command's work however many
+// came before; the outcome of every step is kept for stepping to and fro, and a copy of each
+// module's memory every few steps, from which typing after an earlier step goes on.
+import { module, textOf, keys, manifest } from './data.js';
+import { Stepper } from './stepper.js';
+import { drawRecords, describeBytes, KINDS } from './draw.js';
+import { announce, scrollBehavior } from './announce.js';
+import { exportButtons } from './export.js';
+import { stepControls } from './steps.js';
 
-export const MODULES = [
-    { name: 'gridrow', kind: 'a fixed array with a cursor index' },
-    { name: 'pilerow', kind: 'two stacks meeting at the cursor' },
-    { name: 'chainrow', kind: 'a chain of cells from a dummy cell' },
-    { name: 'chunkrow', kind: 'linked blocks of a few characters' },
-];
+// A checkpoint every so many steps: going on from an earlier step replays fewer than this.
+const CHECKPOINT_EVERY = 32;
+// Outcomes kept beyond the checkpoints' own, the latest first to stay.
+const OUTCOMES_KEPT = 512;
 
-const decoder = new TextDecoder();
 const state = { commands: [], step: 0 };
-const cache = MODULES.map(() => new Map());
+// The build's buffer modules, and per module: the live module and its step, the checkpoints and
+// the outcomes by step.
+let MODULES = [];
+let tracks = [];
+let generation = 0;
 const panes = [];
 let paints = 0;
 let pending = null;
+let controls = null;
 
-// What bufdemo printed for the last command it ran: from its last "> " line to the end. Only the
-// tail of the output is decoded, as much of it as holds that line: with 1,000 commands the whole
-// would cost more than the run.
-export function lastBlock(log) {
-    const parts = log.filter((e) => e.fd === 1).flatMap((e) => e.parts || [e.bytes]);
-    // Joined as bytes: a character split between two parts must not decode as two bad ones.
-    let tail = '';
-    for (let from = parts.length - 1; from >= 0; from--) {
-        tail = decoder.decode(concat(parts.slice(from)));
-        const at = tail.lastIndexOf('\n> ');
-        if (at >= 0) return tail.slice(at + 1);
-    }
-    return tail.startsWith('> ') ? tail : '';
+function keep(track, step, outcome) {
+    track.outcomes.delete(step);
+    track.outcomes.set(step, outcome);
+    if (track.outcomes.size > OUTCOMES_KEPT) track.outcomes.delete(track.outcomes.keys().next().value);
 }
 
-async function runStep(index, step) {
-    const known = cache[index].get(step);
+// What the panes show for a step: { block, stderr, status, fault, records, recordsError, drawing },
+// the same as a run of bufdemo -j on the commands up to it, ended there.
+async function outcomeAt(index, step) {
+    const track = tracks[index];
+    const known = track.outcomes.get(step);
     if (known) return known;
-    const name = `bufdemo-${MODULES[index].name}`;
-    const stdin = step ? `${state.commands.slice(0, step).join('\n')}\n` : '';
-    const result = await runModule(await module(name), {
-        name, args: ['-j', 'records.json'], stdin, tty: false,
-    });
-    let records = null;
-    let recordsError = null;
-    // bufdemo writes its records when it reaches the end of its input; a run that died earlier
-    // may leave the file empty.
-    if (result.files['records.json']?.length) {
-        try {
-            records = JSON.parse(decoder.decode(result.files['records.json']));
-        } catch (e) {
-            recordsError = `records.json is not JSON: ${e.message}`;
-        }
+    if (!track.live || track.at > step) {
+        let from = 0;
+        for (const k of track.checkpoints.keys()) if (k <= step && k > from) from = k;
+        const checkpoint = track.checkpoints.get(from) || null;
+        const started = generation;
+        const live = await Stepper.start(await module(`bufstep-${MODULES[index].name}`), checkpoint);
+        // The commands changed meanwhile: start again from what is left.
+        if (started !== generation) return outcomeAt(index, step);
+        Object.assign(track, { live, at: from });
+        keep(track, from, checkpoint ? checkpoint.last : live.outcome(''));
     }
-    const outcome = {
-        block: lastBlock(result.log),
-        stderr: decoder.decode(result.stderr),
-        status: result.status,
-        fault: result.fault,
-        records,
-        recordsError,
-    };
-    cache[index].set(step, outcome);
-    return outcome;
+    while (track.at < step) {
+        const outcome = track.live.command(state.commands[track.at]);
+        track.at += 1;
+        keep(track, track.at, outcome);
+        if (track.at % CHECKPOINT_EVERY === 0) track.checkpoints.set(track.at, track.live.checkpoint());
+    }
+    return track.outcomes.get(step);
 }
 
 function element(tag, cls, text) {
@@ -74,25 +66,40 @@ function element(tag, cls, text) {
 
 function makePanes() {
     const holder = document.getElementById('panes');
-    for (const m of MODULES) {
+    MODULES.forEach((m, index) => {
         const pane = element('article', 'pane');
         pane.dataset.module = m.name;
+        pane.setAttribute('aria-labelledby', `pane-${m.name}`);
         const head = element('header');
-        head.append(element('h2', null, m.name), element('span', 'kind', m.kind));
+        const kind = element('span', 'kind');
+        const title = element('h2', null, m.name);
+        title.id = `pane-${m.name}`;
         const text = element('pre', 'display');
         const status = element('div', 'status');
         const picture = element('div', 'picture');
+        picture.setAttribute('role', 'img');
+        picture.tabIndex = 0;
+        text.tabIndex = 0;
+        const asText = element('details', 'as-text');
+        const drawing = element('pre', 'drawing');
+        drawing.tabIndex = 0;
+        asText.append(element('summary', null, 'the records as text (bufdemo -i)'), drawing);
         const bytes = element('p', 'bytes');
-        pane.append(head, text, status, picture, bytes);
+        const entry = { index, kind, text, status, picture, asText, drawing, bytes };
+        head.append(title, kind,
+            exportButtons(() => picture, () => `${m.name}-step-${state.step}`, `${m.name}'s picture`));
+        pane.append(head, text, status, picture, asText, bytes);
         holder.append(pane);
-        panes.push({ text, status, picture, bytes });
-    }
+        panes.push(entry);
+    });
 }
 
 const template = document.createElement('template');
+const range = document.createRange();
 
-// Replaces only the items of the row that changed since the last picture: with a long text most
-// cells stay as they were, and rebuilding them all would cost most of a frame.
+// Replaces only the items of the row that changed since the last picture: the same items at
+// the start and at the end stay, and what lies between them is rebuilt. An insert or a delete
+// inside a long text shifts the cells after it, and those stay too.
 function patchPicture(pane, drawn) {
     const old = pane.drawn;
     if (!old || old.kind !== drawn.kind) {
@@ -102,17 +109,22 @@ function patchPicture(pane, drawn) {
     }
     if (!old || old.label !== drawn.label) pane.label.textContent = drawn.label;
     const before = old && old.kind === drawn.kind ? old.items : [];
+    const after = drawn.items;
+    let start = 0;
+    while (start < before.length && start < after.length && before[start] === after[start]) start++;
+    let end = 0;
+    while (end < before.length - start && end < after.length - start &&
+        before[before.length - 1 - end] === after[after.length - 1 - end]) end++;
     const row = pane.row;
-    const keep = Math.min(before.length, drawn.items.length);
-    for (let i = 0; i < keep; i++) {
-        if (before[i] === drawn.items[i]) continue;
-        template.innerHTML = drawn.items[i];
-        row.children[i].replaceWith(template.content.firstChild);
+    const gone = before.length - end - start;
+    if (gone > 0) {
+        range.setStartBefore(row.children[start]);
+        range.setEndAfter(row.children[start + gone - 1]);
+        range.deleteContents();
     }
-    while (row.children.length > drawn.items.length) row.lastChild.remove();
-    if (drawn.items.length > keep) {
-        template.innerHTML = drawn.items.slice(keep).join('');
-        row.append(template.content);
+    if (after.length - end > start) {
+        template.innerHTML = after.slice(start, after.length - end).join('');
+        row.insertBefore(template.content, row.children[start] || null);
     }
     pane.drawn = drawn;
 }
@@ -125,14 +137,19 @@ function paintPane(pane, outcome, step) {
     pane.status.replaceChildren();
     if (outcome.stderr) pane.status.append(element('pre', 'stderr', outcome.stderr));
     if (status) pane.status.append(element('span', 'exit', status));
+    pane.drawing.textContent = outcome.drawing || 'no records: the program ended before this step';
     if (outcome.records) {
-        patchPicture(pane, drawRecords(outcome.records));
+        const drawn = drawRecords(outcome.records);
+        pane.kind.textContent = KINDS[drawn.kind];
+        patchPicture(pane, drawn);
+        pane.picture.setAttribute('aria-label', `${MODULES[pane.index].name}'s records: ${drawn.label}`);
         pane.bytes.replaceChildren(
             element('span', 'count', `bytes: ${describeBytes(outcome.records.bytes)}`),
             element('span', 'wasm-note',
                 'counted in wasm32, where a pointer takes 4 bytes: the native -i drawing counts 8, so its totals are larger'));
     } else {
         pane.drawn = null;
+        pane.picture.setAttribute('aria-label', `${MODULES[pane.index].name}: no records`);
         pane.picture.replaceChildren(element('p', 'no-records', outcome.recordsError ||
             (outcome.status === 0 ? 'this build of bufdemo wrote no records' :
                 'no records: the program ended before the end of its input')));
@@ -142,33 +159,49 @@ function paintPane(pane, outcome, step) {
 
 function paintControls() {
     const n = state.commands.length;
-    const slider = document.getElementById('step');
-    slider.max = String(n);
-    slider.value = String(state.step);
-    document.getElementById('step-label').textContent = state.step === 0
+    controls.show(state.step, n, state.step === 0
         ? `step 0 of ${n}: the empty buffer`
-        : `step ${state.step} of ${n}: ${state.commands[state.step - 1]}`;
-    document.getElementById('first').disabled = document.getElementById('back').disabled = state.step === 0;
-    document.getElementById('last').disabled = document.getElementById('forward').disabled = state.step === n;
+        : `step ${state.step} of ${n}: ${state.commands[state.step - 1]}`);
 }
 
-// Runs the four modules for the shown step and repaints; a newer request supersedes one still
+// Runs each module for the shown step and repaints; a newer request supersedes one still
 // running, so a fast typist sees the latest step.
 async function paint() {
     const step = state.step;
     const request = {};
     pending = request;
-    const outcomes = await Promise.all(MODULES.map((m, i) => runStep(i, step)));
+    const outcomes = await Promise.all(MODULES.map((m, i) => outcomeAt(i, step)));
     if (pending !== request) return;
     outcomes.forEach((o, i) => paintPane(panes[i], o, step));
     paintControls();
+    announce(document.getElementById('step-label').textContent);
+    showCursors();
     paints += 1;
     document.body.dataset.paints = String(paints);
     document.dispatchEvent(new CustomEvent('wb-painted', { detail: { step } }));
 }
 
+// A long text scrolls inside its pane: keep the cursor in sight.
+function showCursors() {
+    for (const pane of panes) {
+        const mark = pane.picture.querySelector('[data-mark]');
+        if (!mark) continue;
+        const box = pane.picture;
+        const left = mark.getBoundingClientRect().left - box.getBoundingClientRect().left + box.scrollLeft;
+        if (left < box.scrollLeft || left > box.scrollLeft + box.clientWidth - 40) {
+            box.scrollTo({ left: Math.max(0, left - box.clientWidth / 2), behavior: scrollBehavior() });
+        }
+    }
+}
+
+// The steps after fromStep are gone: so are their outcomes and checkpoints, and a live module
+// past it.
 function forget(fromStep) {
-    for (const c of cache) for (const k of c.keys()) if (k > fromStep) c.delete(k);
+    generation += 1;
+    for (const track of tracks) {
+        for (const map of [track.outcomes, track.checkpoints]) for (const k of map.keys()) if (k > fromStep) map.delete(k);
+        if (track.at > fromStep) track.live = null;
+    }
 }
 
 export function enterCommand(command) {
@@ -201,8 +234,32 @@ function refuse(input, message) {
     input.reportValidity();
 }
 
-export async function startBuffers() {
+// The commands and the step shown, for the page's link.
+export function bufferState() {
+    return { commands: [...state.commands], step: state.step };
+}
+
+// Reopens a linked state: its commands, already checked as bufdemo commands, at its step.
+export function restoreBuffers(commands, step = commands.length) {
+    state.commands = [...commands];
+    forget(-1);
+    return goTo(step);
+}
+
+export async function startBuffers(linked) {
+    MODULES = manifest().bufferModules;
+    tracks = MODULES.map(() => ({ live: null, at: 0, checkpoints: new Map(), outcomes: new Map() }));
     makePanes();
+    controls = stepControls('step', (i) => { goTo(i); }, { first: 'first', back: 'back', slider: 'step', forward: 'forward', last: 'last', label: 'step-label' });
+    document.getElementById('buffer-steps').prepend(...controls.parts);
+    const clear = document.getElementById('clear');
+    for (const key of keys('sample/buffers/')) {
+        const file = key.split('/').pop();
+        const button = element('button', null, file);
+        button.type = 'button';
+        button.dataset.sample = file;
+        clear.before(button, ' ');
+    }
     document.getElementById('buffer-manual').addEventListener('click', () => {
         document.getElementById('manual-text').textContent = textOf('man/workbench-buffer.3');
         document.getElementById('manual').showModal();
@@ -217,11 +274,6 @@ export async function startBuffers() {
         input.value = '';
         enterCommand(command);
     });
-    document.getElementById('first').addEventListener('click', () => goTo(0));
-    document.getElementById('back').addEventListener('click', () => goTo(state.step - 1));
-    document.getElementById('forward').addEventListener('click', () => goTo(state.step + 1));
-    document.getElementById('last').addEventListener('click', () => goTo(state.commands.length));
-    document.getElementById('step').addEventListener('input', (e) => goTo(Number(e.target.value)));
     document.getElementById('clear').addEventListener('click', () => {
         state.commands = [];
         forget(-1);
@@ -234,5 +286,6 @@ export async function startBuffers() {
             goTo(state.commands.length);
         });
     }
-    await paint();
+    if (linked) await restoreBuffers(linked.commands, linked.step);
+    else await paint();
 }

@@ -81,3 +81,8 @@ export function module(name) {
     if (!compiled.has(name)) compiled.set(name, WebAssembly.compile(bytes(`wasm/${name}`)));
     return compiled.get(name);
 }
+
+// The build's lists: programs, example clients, those that draw, buffer modules.
+export function manifest() {
+    return JSON.parse(textOf('manifest'));
+}

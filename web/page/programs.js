@@ -2,8 +2,11 @@
 // or typed line by line, and its output as a terminal shows it.
 import { module, textOf, has, keys } from './data.js';
 import { runModule } from './wasi.js';
-import { PROGRAMS } from './setup.js';
-import { drawView } from './views.js';
+import { programs } from './setup.js';
+import { drawView } from './draw.js';
+import { announce } from './announce.js';
+import { exportButtons } from './export.js';
+import { stepControls } from './steps.js';
 
 const decoder = new TextDecoder();
 const states = new Map();
@@ -95,7 +98,11 @@ async function run(program, state) {
         // The structure as the run left it; the steps go back from there.
         state.shown = Math.max(state.drawings.length - 1, 0);
     }
-    if (current === program) showResult(program, state);
+    if (current === program) {
+        showResult(program, state);
+        announce(`${program.name}: ${statusText(state.result)}`);
+    }
+    document.dispatchEvent(new CustomEvent('wb-ran', { detail: { name: program.name } }));
 }
 
 const VIEW_FILE = 'view.json';
@@ -104,28 +111,24 @@ const VIEW_FILE = 'view.json';
 function insideBlock(program, state) {
     const n = state.drawings.length;
     const box = element('section', { class: 'inside', 'aria-label': 'the inside' });
-    const picture = element('div', { class: 'v-picture' });
-    const label = element('span', { class: 'step-label' });
-    const slider = element('input', { type: 'range', min: '0', max: String(Math.max(n - 1, 0)), 'aria-label': 'drawing' });
+    const picture = element('div', { class: 'v-picture', role: 'img', tabindex: '0' });
     const go = (i) => {
-        state.shown = Math.max(0, Math.min(n - 1, i));
-        slider.value = String(state.shown);
-        label.textContent = `drawing ${state.shown + 1} of ${n}`;
-        picture.innerHTML = drawView(state.drawings[state.shown]);
-        for (const [b, off] of buttons) b.disabled = off();
+        state.shown = i;
+        const label = `drawing ${i + 1} of ${n}`;
+        controls.show(i, n - 1, label);
+        picture.innerHTML = drawView(state.drawings[i]);
+        const said = `${label}: ${picture.querySelector('.v-label, .label')?.textContent || ''}`;
+        picture.setAttribute('aria-label', `${said}; its text drawing is in the output above`);
+        return said;
     };
-    const button = (text, title, to, off) => [element('button', { type: 'button', title, onclick: () => go(to()) }, text), off];
-    const buttons = [
-        button('|\u25C0', 'the first drawing', () => 0, () => state.shown === 0),
-        button('\u25C0', 'one drawing back', () => state.shown - 1, () => state.shown === 0),
-        button('\u25B6', 'one drawing forward', () => state.shown + 1, () => state.shown === n - 1),
-        button('\u25B6|', 'the last drawing', () => n - 1, () => state.shown === n - 1),
-    ];
-    slider.addEventListener('input', () => go(Number(slider.value)));
-    const [first, back, forward, last] = buttons.map(([b]) => b);
-    box.append(element('div', { class: 'steps' }, first, back, slider, forward, last, label), picture);
-    if (n) go(state.shown);
-    else picture.append(element('p', { class: 'v-empty' }, `no drawing: the run wrote nothing to ${VIEW_FILE}`));
+    const controls = stepControls('drawing', go);
+    box.append(element('div', { class: 'steps' }, ...controls.parts,
+        n ? exportButtons(() => picture, () => `${program.name}-drawing-${state.shown + 1}`, 'the drawing') : ''), picture);
+    if (n) go(Math.min(state.shown, n - 1));
+    else {
+        controls.show(0, 0, 'no drawing');
+        picture.append(element('p', { class: 'v-empty' }, `no drawing: the run wrote nothing to ${VIEW_FILE}`));
+    }
     return box;
 }
 
@@ -146,13 +149,13 @@ function sampleSelect(program, onPick) {
 }
 
 function filesBlock(program, state) {
-    const tabs = element('div', { class: 'file-tabs', role: 'tablist' });
+    const tabs = element('div', { class: 'file-tabs', role: 'group', 'aria-label': 'files' });
     const area = element('textarea', { class: 'file-text', spellcheck: 'false', rows: '6', 'aria-label': 'file content' });
     const redraw = () => {
         tabs.replaceChildren();
         for (const name of Object.keys(state.files)) {
             tabs.append(element('button', {
-                type: 'button', role: 'tab', class: 'file-tab', 'aria-selected': String(name === state.file),
+                type: 'button', class: 'file-tab', 'aria-pressed': String(name === state.file),
                 onclick: () => { state.file = name; redraw(); },
             }, name));
         }
@@ -217,7 +220,7 @@ function clockBlock(state) {
 }
 
 function terminal(result) {
-    const pre = element('pre', { class: 'terminal', 'aria-live': 'polite' });
+    const pre = element('pre', { class: 'terminal', tabindex: '0', 'aria-label': 'output' });
     const lastOf = { 1: -1, 2: -1 };
     result.log.forEach((e, i) => { if (e.fd) lastOf[e.fd] = i; });
     result.log.forEach((e, i) => {
@@ -229,6 +232,11 @@ function terminal(result) {
         }
     });
     return pre;
+}
+
+function statusText(result) {
+    if (result.waiting) return 'waiting for a line of input';
+    return result.fault || `exit status ${result.status}`;
 }
 
 function statusLine(result) {
@@ -307,7 +315,7 @@ function showProgram(program) {
 }
 
 export function selectProgram(name) {
-    const program = PROGRAMS.find((p) => p.name === name);
+    const program = programs().find((p) => p.name === name);
     if (!program) throw new Error(`no program ${name}`);
     const state = stateOf(program);
     showProgram(program);
@@ -315,7 +323,61 @@ export function selectProgram(name) {
     return program;
 }
 
-export function startPrograms() {
+function sameFiles(a, b) {
+    const names = Object.keys(a);
+    return names.length === Object.keys(b).length && names.every((n) => Object.hasOwn(b, n) && a[n] === b[n]);
+}
+
+// What differs from the program's defaults, for the page's link (see link.js).
+export function programState() {
+    if (!current) return {};
+    const state = stateOf(current);
+    const initial = initialState(current);
+    const linked = { program: current.name };
+    if (state.args !== initial.args) linked.args = state.args;
+    if (!sameFiles(state.files, initial.files)) linked.files = state.files;
+    if (state.typed !== initial.typed) linked.typed = state.typed;
+    const clock = state.fixedClock.trim() || (state.result?.clockRead ? String(state.result.clock) : '');
+    if (/^\d+$/.test(clock)) linked.clock = clock;
+    if (state.typed) {
+        linked.lines = state.lines;
+        if (state.eof) linked.eof = true;
+    } else {
+        if (state.stdin !== initial.stdin) linked.stdin = state.stdin;
+        if (state.result) linked.run = true;
+    }
+    if (state.inside) {
+        linked.inside = true;
+        if (state.drawings.length && state.shown !== state.drawings.length - 1) linked.shown = state.shown;
+    }
+    return linked;
+}
+
+// Reopens a linked program state, checked by link.js, running it if it had run.
+export async function restoreProgram(linked) {
+    const program = programs().find((p) => p.name === linked.program);
+    const state = initialState(program);
+    if (linked.args !== undefined) state.args = linked.args;
+    if (linked.files) {
+        state.files = { ...linked.files };
+        state.file = Object.keys(state.files)[0] || null;
+    }
+    if (linked.stdin !== undefined) state.stdin = linked.stdin;
+    if (linked.typed !== undefined) state.typed = linked.typed;
+    if (linked.clock !== undefined) state.fixedClock = linked.clock;
+    state.lines = [...(linked.lines || [])];
+    state.eof = !!linked.eof;
+    state.inside = !!(linked.inside && program.view);
+    states.set(program.name, state);
+    showProgram(program);
+    if (state.typed || linked.run) await run(program, state);
+    if (linked.shown !== undefined && state.drawings.length) {
+        state.shown = Math.min(linked.shown, state.drawings.length - 1);
+        showResult(program, state);
+    }
+}
+
+export async function startPrograms(linked) {
     const list = document.getElementById('program-list');
     const group = (title, items) => {
         list.append(element('h3', {}, title));
@@ -324,7 +386,8 @@ export function startPrograms() {
                 p.name, p.dialogue ? element('span', { class: 'tag' }, 'dialogue') : ''));
         }
     };
-    group('Programs', PROGRAMS.filter((p) => !p.client));
-    group('Library clients', PROGRAMS.filter((p) => p.client));
-    selectProgram('intstack');
+    group('Programs', programs().filter((p) => !p.client));
+    group('Library clients', programs().filter((p) => p.client));
+    if (linked?.program) await restoreProgram(linked);
+    else selectProgram('intstack');
 }

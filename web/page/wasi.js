@@ -14,8 +14,8 @@ const READS_PAST_END = 1000;
 
 // Standard output and error. As a terminal stdout counts as a tty, so the C library line-buffers
 // it and the transcript interleaves with stderr as it would on screen; as a plain file it is
-// fully buffered, which the buffer panes prefer (fewer calls for 1,000 commands).
-class Sink extends Fd {
+// fully buffered, as the buffer panes' modules have it (stepper.js).
+export class Sink extends Fd {
     constructor(run, fd, tty) {
         super();
         this.run = run;
@@ -109,9 +109,7 @@ export function concat(chunks) {
 //   lines     the lines typed so far, with `eof` once the learner has ended the input
 //   files     the files of the preopened "."; share: those of /share/workbench
 //   clock     the realtime clock in whole seconds (default: now)
-//   tty       whether stdout is a terminal (default true)
-// Returns the log ({fd, bytes} in order, bytes also as `parts` for output; fd 0 is an echoed
-// line), stdout, stderr, the status (null
+// Returns the log ({fd, bytes} in order; fd 0 is an echoed line), stdout, stderr, the status (null
 // when stopped for input), the files of "." after the run, and whether it read the clock.
 export async function runModule(module, options) {
     const encoder = new TextEncoder();
@@ -131,9 +129,8 @@ export async function runModule(module, options) {
     const clock = options.clock ?? Math.floor(Date.now() / 1000);
     const lines = options.lines || null;
     const input = new Input(run, lines ? new Uint8Array(0) : toBytes(options.stdin || '', encoder), lines, !!options.eof);
-    const tty = options.tty ?? true;
     const dot = new PreopenDirectory('.', directory(options.files, encoder));
-    const fds = [input, new Sink(run, 1, tty), new Sink(run, 2, tty), dot];
+    const fds = [input, new Sink(run, 1, true), new Sink(run, 2, true), dot];
     if (options.share) fds.push(new PreopenDirectory('/share/workbench', directory(options.share, encoder)));
     const shim = new WASI([options.name, ...(options.args || [])], [], fds, { debug: false });
     shim.wasiImport.clock_time_get = (id, precision, out) => {
@@ -161,12 +158,7 @@ export async function runModule(module, options) {
             status = e instanceof Runaway ? null : 134;
         }
     }
-    // Joined on demand: the buffer panes need only the tail of a long output.
-    const log = run.log.map((entry) => (entry.bytes ? entry : {
-        fd: entry.fd,
-        parts: entry.parts,
-        get bytes() { return concat(this.parts); },
-    }));
+    const log = run.log.map((entry) => (entry.bytes ? entry : { fd: entry.fd, bytes: concat(entry.parts) }));
     const stream = (fd) => concat(log.filter((e) => e.fd === fd).map((e) => e.bytes));
     const after = {};
     for (const [name, inode] of dot.dir.contents) if (inode instanceof File) after[name] = inode.data;
