@@ -72,6 +72,7 @@ typedef struct {
     bool finished;  /* the end of input's frame came and matched */
     bool killed;
     double start, lastFrame, deadline, lastUsage;
+    double ranBefore; /* its processor seconds at the last deadline */
     int extensions;
     runT run;
 } jobT;
@@ -412,12 +413,16 @@ void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
     double now = Now();
     if (now < job->deadline) return;
     /* A child whose module is done (its end of input, or its end, came) is only writing a
-     * sanitizer's report; one still moving from line to line is timed by the processor time it
-     * has had, since the others share the processors with it. Only one stuck in a line, or out
-     * of processor time, has timed out. */
+     * sanitizer's report. One that has not finished a line for half the limit is stuck if it ran
+     * for an eighth of the limit since the last deadline (as a loop does even beside a few
+     * others); one that ran less was only kept waiting by a loaded machine. Otherwise it is timed
+     * by the processor time it has had. */
+    double ran = Usage(job->pid).seconds;
     bool done = job->finished || job->ended || Reporting(job);
-    bool moving = now - job->lastFrame < seconds / 2 && Usage(job->pid).seconds < seconds;
-    if ((done || moving) && job->extensions < MostExtensions) {
+    bool waited = now - job->lastFrame >= seconds / 2;
+    bool stuck = waited && ran - job->ranBefore >= seconds / 8;
+    job->ranBefore = ran;
+    if ((done || (!stuck && ran < seconds)) && job->extensions < MostExtensions) {
         job->extensions++;
         job->deadline += seconds;
         return;
