@@ -58,7 +58,7 @@ any|s/^    buffer->gapEnd = buffer->size;$/&\n    for (;;) {\n    }/|a jump to t
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    if (buffer->gapEnd == buffer->size) exit(3);/|deleting the character after the cursor|ended early: exit status 3 in line
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    printf("deleted\\n");/|mixed edits|wrong output in line 1
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    if (buffer->gapStart == 0) abort();/|deleting the character after the cursor|crashed: signal 6 (Aborted) in line|[killed by signal 6 (Aborted)]
-any|s/^void InsertCharacter(bufferADT buffer, char ch) {$/&\n    if (ch == 'z')\n        for (;;) memset(GetBlock(1 << 24), 1, 1 << 24);/|typing past many blocks and back|ended early: out of memory (the limit is 128 MB) in line 1
+any|s/^void InsertCharacter(bufferADT buffer, char ch) {$/&\n    if (ch == 'z')\n        for (;;) memset(GetBlock(1 << 26), 1, 1 << 26);/|typing past many blocks and back|ended early: out of memory (the limit is 128 MB) in line 1
 any|$a int main(void) { return 0; }|mixed edits|not built
 any|s/^void MoveCursorToStart(/static void Unused(/|mixed edits|not built
 sanitized|s/^    FreeBlock(buffer->chars);$//|mixed edits|memory error: leak at the end of input
