@@ -2,7 +2,7 @@
 // is kept alive between commands (stepper.js), so a command costs one command's work however many
 // came before; the outcome of every step is kept for stepping to and fro, and a copy of each
 // module's memory every few steps, from which typing after an earlier step goes on.
-import { module, textOf, keys, manifest } from './data.js';
+import { module, textOf, keys } from './data.js';
 import { Stepper } from './stepper.js';
 import { drawRecords, describeBytes, KINDS } from './draw.js';
 import { announce, scrollBehavior } from './announce.js';
@@ -14,17 +14,6 @@ const CHECKPOINT_EVERY = 32;
 // Outcomes kept beyond the checkpoints' own, the latest first to stay.
 const OUTCOMES_KEPT = 512;
 
-const state = { commands: [], step: 0 };
-// The build's buffer modules, and per module: the live module and its step, the checkpoints and
-// the outcomes by step.
-let MODULES = [];
-let tracks = [];
-let generation = 0;
-const panes = [];
-let paints = 0;
-let pending = null;
-let controls = null;
-
 function keep(track, step, outcome) {
     track.outcomes.delete(step);
     track.outcomes.set(step, outcome);
@@ -33,23 +22,23 @@ function keep(track, step, outcome) {
 
 // What the panes show for a step: { block, stderr, status, fault, records, recordsError, drawing },
 // the same as a run of bufdemo -j on the commands up to it, ended there.
-async function outcomeAt(index, step) {
-    const track = tracks[index];
+async function outcomeAt(view, index, step) {
+    const track = view.tracks[index];
     const known = track.outcomes.get(step);
     if (known) return known;
     if (!track.live || track.at > step) {
         let from = 0;
         for (const k of track.checkpoints.keys()) if (k <= step && k > from) from = k;
         const checkpoint = track.checkpoints.get(from) || null;
-        const started = generation;
-        const live = await Stepper.start(await module(`bufstep-${MODULES[index].name}`), checkpoint);
+        const started = view.generation;
+        const live = await Stepper.start(await module(`bufstep-${view.modules[index].name}`), checkpoint);
         // The commands changed meanwhile: start again from what is left.
-        if (started !== generation) return outcomeAt(index, step);
+        if (started !== view.generation) return outcomeAt(view, index, step);
         Object.assign(track, { live, at: from });
         keep(track, from, checkpoint ? checkpoint.last : live.outcome(''));
     }
     while (track.at < step) {
-        const outcome = track.live.command(state.commands[track.at]);
+        const outcome = track.live.command(view.commands[track.at]);
         track.at += 1;
         keep(track, track.at, outcome);
         if (track.at % CHECKPOINT_EVERY === 0) track.checkpoints.set(track.at, track.live.checkpoint());
@@ -64,9 +53,11 @@ function element(tag, cls, text) {
     return e;
 }
 
-function makePanes() {
+// One pane per module, in the page's #panes; each entry keeps the pane's parts and what its
+// picture last drew (patchPicture).
+function makePanes(view) {
     const holder = document.getElementById('panes');
-    MODULES.forEach((m, index) => {
+    return view.modules.map((m) => {
         const pane = element('article', 'pane');
         pane.dataset.module = m.name;
         pane.setAttribute('aria-labelledby', `pane-${m.name}`);
@@ -85,15 +76,16 @@ function makePanes() {
         drawing.tabIndex = 0;
         asText.append(element('summary', null, 'the records as text (bufdemo -i)'), drawing);
         const bytes = element('p', 'bytes');
-        const entry = { index, kind, text, status, picture, asText, drawing, bytes };
         head.append(title, kind,
-            exportButtons(() => picture, () => `${m.name}-step-${state.step}`, `${m.name}'s picture`));
+            exportButtons(() => picture, () => `${m.name}-step-${view.step}`, `${m.name}'s picture`));
         pane.append(head, text, status, picture, asText, bytes);
         holder.append(pane);
-        panes.push(entry);
+        return { name: m.name, kind, text, status, picture, asText, drawing, bytes };
     });
 }
 
+// Scratch for patchPicture, made once rather than at every patch: neither carries anything from
+// one patch to the next.
 const template = document.createElement('template');
 const range = document.createRange();
 
@@ -142,14 +134,14 @@ function paintPane(pane, outcome, step) {
         const drawn = drawRecords(outcome.records);
         pane.kind.textContent = KINDS[drawn.kind];
         patchPicture(pane, drawn);
-        pane.picture.setAttribute('aria-label', `${MODULES[pane.index].name}'s records: ${drawn.label}`);
+        pane.picture.setAttribute('aria-label', `${pane.name}'s records: ${drawn.label}`);
         pane.bytes.replaceChildren(
             element('span', 'count', `bytes: ${describeBytes(outcome.records.bytes)}`),
             element('span', 'wasm-note',
                 'counted in wasm32, where a pointer takes 4 bytes: the native -i drawing counts 8, so its totals are larger'));
     } else {
         pane.drawn = null;
-        pane.picture.setAttribute('aria-label', `${MODULES[pane.index].name}: no records`);
+        pane.picture.setAttribute('aria-label', `${pane.name}: no records`);
         pane.picture.replaceChildren(element('p', 'no-records', outcome.recordsError ||
             (outcome.status === 0 ? 'this build of bufdemo wrote no records' :
                 'no records: the program ended before the end of its input')));
@@ -157,32 +149,32 @@ function paintPane(pane, outcome, step) {
     }
 }
 
-function paintControls() {
-    const n = state.commands.length;
-    controls.show(state.step, n, state.step === 0
+function paintControls(view) {
+    const n = view.commands.length;
+    view.controls.show(view.step, n, view.step === 0
         ? `step 0 of ${n}: the empty buffer`
-        : `step ${state.step} of ${n}: ${state.commands[state.step - 1]}`);
+        : `step ${view.step} of ${n}: ${view.commands[view.step - 1]}`);
 }
 
 // Runs each module for the shown step and repaints; a newer request supersedes one still
 // running, so a fast typist sees the latest step.
-async function paint() {
-    const step = state.step;
+async function paint(view) {
+    const step = view.step;
     const request = {};
-    pending = request;
-    const outcomes = await Promise.all(MODULES.map((m, i) => outcomeAt(i, step)));
-    if (pending !== request) return;
-    outcomes.forEach((o, i) => paintPane(panes[i], o, step));
-    paintControls();
+    view.pending = request;
+    const outcomes = await Promise.all(view.modules.map((m, i) => outcomeAt(view, i, step)));
+    if (view.pending !== request) return;
+    outcomes.forEach((o, i) => paintPane(view.panes[i], o, step));
+    paintControls(view);
     announce(document.getElementById('step-label').textContent);
-    showCursors();
-    paints += 1;
-    document.body.dataset.paints = String(paints);
+    showCursors(view.panes);
+    view.paints += 1;
+    document.body.dataset.paints = String(view.paints);
     document.dispatchEvent(new CustomEvent('wb-painted', { detail: { step } }));
 }
 
 // A long text scrolls inside its pane: keep the cursor in sight.
-function showCursors() {
+function showCursors(panes) {
     for (const pane of panes) {
         const mark = pane.picture.querySelector('[data-mark]');
         if (!mark) continue;
@@ -196,27 +188,34 @@ function showCursors() {
 
 // The steps after fromStep are gone: so are their outcomes and checkpoints, and a live module
 // past it.
-function forget(fromStep) {
-    generation += 1;
-    for (const track of tracks) {
+function forget(view, fromStep) {
+    view.generation += 1;
+    for (const track of view.tracks) {
         for (const map of [track.outcomes, track.checkpoints]) for (const k of map.keys()) if (k > fromStep) map.delete(k);
         if (track.at > fromStep) track.live = null;
     }
 }
 
-export function enterCommand(command) {
-    if (state.step < state.commands.length) {
-        state.commands.length = state.step;
-        forget(state.step);
+function enterCommand(view, command) {
+    if (view.step < view.commands.length) {
+        view.commands.length = view.step;
+        forget(view, view.step);
     }
-    state.commands.push(command);
-    state.step = state.commands.length;
-    return paint();
+    view.commands.push(command);
+    view.step = view.commands.length;
+    return paint(view);
 }
 
-function goTo(step) {
-    state.step = Math.max(0, Math.min(state.commands.length, step));
-    return paint();
+function goTo(view, step) {
+    view.step = Math.max(0, Math.min(view.commands.length, step));
+    return paint(view);
+}
+
+// Replaces all the commands with these, at the given step.
+function reset(view, commands, step) {
+    view.commands = commands;
+    forget(view, -1);
+    return goTo(view, step);
 }
 
 // A sample's commands up to its Q (the page needs no quit) without its empty lines.
@@ -234,24 +233,27 @@ function refuse(input, message) {
     input.reportValidity();
 }
 
-// The commands and the step shown, for the page's link.
-export function bufferState() {
-    return { commands: [...state.commands], step: state.step };
-}
-
-// Reopens a linked state: its commands, already checked as bufdemo commands, at its step.
-export function restoreBuffers(commands, step = commands.length) {
-    state.commands = [...commands];
-    forget(-1);
-    return goTo(step);
-}
-
-export async function startBuffers(linked) {
-    MODULES = manifest().bufferModules;
-    tracks = MODULES.map(() => ({ live: null, at: 0, checkpoints: new Map(), outcomes: new Map() }));
-    makePanes();
-    controls = stepControls('step', (i) => { goTo(i); }, { first: 'first', back: 'back', slider: 'step', forward: 'forward', last: 'last', label: 'step-label' });
-    document.getElementById('buffer-steps').prepend(...controls.parts);
+// The buffers view over the build's buffer modules (`modules`, the manifest's bufferModules), made
+// in the page's elements. Its state (the commands, the step shown, and per module the live module
+// and its step, the checkpoints and the outcomes by step) is this view's own, handed to the
+// functions above; the page reaches it through the methods returned.
+export function createBuffersView(modules) {
+    const view = {
+        modules,
+        commands: [],
+        step: 0,
+        tracks: modules.map(() => ({ live: null, at: 0, checkpoints: new Map(), outcomes: new Map() })),
+        // Counts the changes to the commands, so that a module started before one is not kept.
+        generation: 0,
+        panes: [],
+        // The latest paint asked for, which alone may paint.
+        pending: null,
+        paints: 0,
+        controls: null,
+    };
+    view.panes = makePanes(view);
+    view.controls = stepControls('step', (i) => { goTo(view, i); }, { first: 'first', back: 'back', slider: 'step', forward: 'forward', last: 'last', label: 'step-label' });
+    document.getElementById('buffer-steps').prepend(...view.controls.parts);
     const clear = document.getElementById('clear');
     for (const key of keys('sample/buffers/')) {
         const file = key.split('/').pop();
@@ -272,20 +274,22 @@ export async function startBuffers(linked) {
         if (command === '') return refuse(input, 'Type a command first, e.g. Ihello');
         if (command.startsWith('Q')) return refuse(input, 'Q quits bufdemo; here there is nothing to quit');
         input.value = '';
-        enterCommand(command);
+        enterCommand(view, command);
     });
-    document.getElementById('clear').addEventListener('click', () => {
-        state.commands = [];
-        forget(-1);
-        goTo(0);
-    });
+    clear.addEventListener('click', () => { reset(view, [], 0); });
     for (const button of document.querySelectorAll('[data-sample]')) {
         button.addEventListener('click', () => {
-            state.commands = sampleCommands(button.dataset.sample);
-            forget(-1);
-            goTo(state.commands.length);
+            const commands = sampleCommands(button.dataset.sample);
+            reset(view, commands, commands.length);
         });
     }
-    if (linked) await restoreBuffers(linked.commands, linked.step);
-    else await paint();
+    // Reopens a linked state: its commands, already checked as bufdemo commands, at its step.
+    const restore = (commands, step = commands.length) => reset(view, [...commands], step);
+    return {
+        restore,
+        // The first paint: a linked state's commands at its step, or the empty buffer.
+        start: (linked) => (linked ? restore(linked.commands, linked.step) : paint(view)),
+        // The commands and the step shown, for the page's link.
+        state: () => ({ commands: [...view.commands], step: view.step }),
+    };
 }

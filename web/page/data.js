@@ -51,6 +51,8 @@ async function unpack() {
     return entries;
 }
 
+// Caches, not state: the site's data is unpacked once and never changes while the page is open,
+// and a module is compiled once for all its runs.
 let entries = null;
 const compiled = new Map();
 

@@ -1,27 +1,30 @@
-import { loadData } from './data.js';
-import { startBuffers, bufferState, restoreBuffers } from './buffers.js';
-import { startPrograms, programState, restoreProgram } from './programs.js';
-import { programs } from './setup.js';
+import { loadData, manifest } from './data.js';
+import { createBuffersView } from './buffers.js';
+import { createProgramsView } from './programs.js';
+import { programList } from './setup.js';
 import { readFragment, writeFragment } from './link.js';
 
-let view = 'buffers';
-let embedded = false;
-
-function showView(name) {
-    view = name;
+function showView(page, name) {
+    page.view = name;
     for (const tab of document.querySelectorAll('.tab')) tab.setAttribute('aria-pressed', String(tab.dataset.view === name));
     for (const section of document.querySelectorAll('.view')) section.hidden = section.id !== name;
 }
 
+function embed(page, on) {
+    page.embedded = on;
+    document.body.classList.toggle('embed', on);
+}
+
 // The fragment of the link that reopens what is shown.
-function currentFragment() {
-    return writeFragment({ view, embed: embedded, ...bufferState(), ...(view === 'programs' ? programState() : {}) });
+function currentFragment(page) {
+    return writeFragment({ view: page.view, embed: page.embedded, ...page.buffers.state(),
+        ...(page.view === 'programs' ? page.programs.state() : {}) });
 }
 
 // Why a fragment could not be opened again (past a link's bounds), or null.
-function unlinkable(fragment) {
+function unlinkable(page, fragment) {
     try {
-        readFragment(fragment, new Set(programs().map((p) => p.name)));
+        readFragment(fragment, page.names);
         return null;
     } catch (e) {
         return e.message;
@@ -32,24 +35,23 @@ function unlinkable(fragment) {
 // listeners are the document's, so each runs after the control's own handler has changed the state.
 // After a repaint or a keystroke it waits for typing to pause: with a thousand commands the URL
 // is long, and writing it at each one would cost more than the repaint.
-let later = null;
-function remember(event) {
+function remember(page, event) {
     // A submit button's click starts a run or a repaint, whose own event follows.
     if (event?.type === 'click' && event.target.type === 'submit') return;
-    clearTimeout(later);
+    clearTimeout(page.later);
     if (event?.type === 'wb-painted' || event?.type === 'input') {
-        later = setTimeout(remember, 300);
+        page.later = setTimeout(() => remember(page), 300);
         return;
     }
-    const fragment = currentFragment();
-    if (location.hash !== fragment && !unlinkable(fragment)) history.replaceState(null, '', fragment);
+    const fragment = currentFragment(page);
+    if (location.hash !== fragment && !unlinkable(page, fragment)) history.replaceState(null, '', fragment);
 }
 
 // A fragment typed or followed later: a bad one is said and left alone, as at the start.
-function linked(hash) {
+function linked(page, hash) {
     const error = document.getElementById('fragment-error');
     try {
-        const state = readFragment(hash, new Set(programs().map((p) => p.name)));
+        const state = readFragment(hash, page.names);
         error.hidden = true;
         return state;
     } catch (e) {
@@ -61,12 +63,12 @@ function linked(hash) {
 
 // The link, copied where the browser allows it, and shown in a field to copy by hand (some
 // browsers refuse the clipboard to a page opened from the disk).
-async function copyLink() {
-    const fragment = currentFragment();
+async function copyLink(page) {
+    const fragment = currentFragment(page);
     const link = location.href.replace(/#.*$/, '') + fragment;
     const status = document.getElementById('link-status');
     const field = document.getElementById('link-text');
-    const bad = unlinkable(fragment);
+    const bad = unlinkable(page, fragment);
     if (bad) {
         field.hidden = true;
         status.textContent = `no link for this state: ${bad}`;
@@ -83,34 +85,44 @@ async function copyLink() {
     }
 }
 
-async function apply(state) {
-    embedded = !!state.embed;
-    document.body.classList.toggle('embed', embedded);
-    showView(state.view || (state.program ? 'programs' : 'buffers'));
-    if (state.commands?.length) await restoreBuffers(state.commands, state.step);
-    if (state.program) await restoreProgram(state);
+async function apply(page, state) {
+    embed(page, !!state.embed);
+    showView(page, state.view || (state.program ? 'programs' : 'buffers'));
+    if (state.commands?.length) await page.buffers.restore(state.commands, state.step);
+    if (state.program) await page.programs.restore(state);
 }
 
 async function start() {
     await loadData();
-    const state = linked(location.hash);
-    embedded = !!state.embed;
-    document.body.classList.toggle('embed', embedded);
+    const built = manifest();
+    const programs = programList(built);
+    // The page's state: the view shown, whether it is embedded, the URL's pending write, and the
+    // two views, each holding its own.
+    const page = {
+        names: new Set(programs.map((p) => p.name)),
+        view: 'buffers',
+        embedded: false,
+        later: null,
+        programs: createProgramsView(programs),
+        buffers: createBuffersView(built.bufferModules),
+    };
+    const state = linked(page, location.hash);
+    embed(page, !!state.embed);
     for (const tab of document.querySelectorAll('.tab')) {
         tab.addEventListener('click', () => {
-            showView(tab.dataset.view);
-            remember();
+            showView(page, tab.dataset.view);
+            remember(page);
         });
     }
-    showView(state.view || (state.program ? 'programs' : 'buffers'));
-    await startPrograms(state);
-    await startBuffers(state.commands?.length ? state : null);
-    document.getElementById('copy-link').addEventListener('click', copyLink);
-    for (const type of ['input', 'change', 'click', 'wb-painted', 'wb-ran']) document.addEventListener(type, remember);
+    showView(page, state.view || (state.program ? 'programs' : 'buffers'));
+    await page.programs.start(state);
+    await page.buffers.start(state.commands?.length ? state : null);
+    document.getElementById('copy-link').addEventListener('click', () => copyLink(page));
+    for (const type of ['input', 'change', 'click', 'wb-painted', 'wb-ran']) document.addEventListener(type, (event) => remember(page, event));
     window.addEventListener('hashchange', () => {
-        if (location.hash !== currentFragment()) apply(linked(location.hash)).then(remember);
+        if (location.hash !== currentFragment(page)) apply(page, linked(page, location.hash)).then(() => remember(page));
     });
-    remember();
+    remember(page);
     document.body.dataset.ready = 'yes';
 }
 

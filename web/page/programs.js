@@ -2,15 +2,12 @@
 // or typed line by line, and its output as a terminal shows it.
 import { module, textOf, has, keys } from './data.js';
 import { runModule } from './wasi.js';
-import { programs } from './setup.js';
 import { drawView } from './draw.js';
 import { announce } from './announce.js';
 import { exportButtons } from './export.js';
 import { stepControls } from './steps.js';
 
 const decoder = new TextDecoder();
-const states = new Map();
-let current = null;
 
 function element(tag, attrs = {}, ...children) {
     const e = document.createElement(tag);
@@ -56,9 +53,10 @@ function initialState(program) {
     };
 }
 
-function stateOf(program) {
-    if (!states.has(program.name)) states.set(program.name, initialState(program));
-    return states.get(program.name);
+// A program's settings and run stay the view's while another program is shown.
+function stateOf(view, program) {
+    if (!view.states.has(program.name)) view.states.set(program.name, initialState(program));
+    return view.states.get(program.name);
 }
 
 function words(text) {
@@ -70,7 +68,7 @@ function clockFor(state) {
     return /^\d+$/.test(fixed) ? Number(fixed) : Math.floor(Date.now() / 1000);
 }
 
-async function run(program, state) {
+async function run(view, program, state) {
     const inside = state.inside && program.view;
     const options = {
         name: program.name,
@@ -98,8 +96,8 @@ async function run(program, state) {
         // The structure as the run left it; the steps go back from there.
         state.shown = Math.max(state.drawings.length - 1, 0);
     }
-    if (current === program) {
-        showResult(program, state);
+    if (view.current === program) {
+        showResult(view, program, state);
         announce(`${program.name}: ${statusText(state.result)}`);
     }
     document.dispatchEvent(new CustomEvent('wb-ran', { detail: { name: program.name } }));
@@ -186,7 +184,7 @@ function filesBlock(program, state) {
             element('code', {}, '/share/workbench/wordguess.txt')) : '');
 }
 
-function stdinBlock(program, state) {
+function stdinBlock(view, program, state) {
     const area = element('textarea', { class: 'stdin-text', spellcheck: 'false', rows: '5', 'aria-label': 'standard input',
         placeholder: 'empty: the program meets the end of its input at its first read' });
     area.value = state.stdin;
@@ -194,7 +192,7 @@ function stdinBlock(program, state) {
     area.hidden = state.typed;
     const mode = (typed, text) => element('label', {}, element('input', {
         type: 'radio', name: 'stdin-mode', value: typed ? 'typed' : 'text', checked: state.typed === typed,
-        onchange: () => { state.typed = typed; restart(program, state); },
+        onchange: () => { state.typed = typed; restart(view, program, state); },
     }), text);
     const pick = sampleSelect(program, (key) => { state.stdin = area.value = sample(key); });
     return element('fieldset', { class: 'stdin' }, element('legend', {}, 'standard input'),
@@ -203,13 +201,13 @@ function stdinBlock(program, state) {
         area);
 }
 
-function restart(program, state) {
+function restart(view, program, state) {
     state.lines = [];
     state.eof = false;
     state.dialogueClock = null;
     state.result = null;
-    showProgram(program);
-    if (state.typed) run(program, state);
+    showProgram(view, program);
+    if (state.typed) run(view, program, state);
 }
 
 function clockBlock(state) {
@@ -246,7 +244,7 @@ function statusLine(result) {
         `exit status ${result.status}`);
 }
 
-function showResult(program, state) {
+function showResult(view, program, state) {
     const holder = document.getElementById('output');
     const result = state.result;
     if (!holder) return;
@@ -261,11 +259,11 @@ function showResult(program, state) {
         const form = element('form', { class: 'typed', onsubmit: (event) => {
             event.preventDefault();
             state.lines.push(line.value);
-            run(program, state).then(() => document.querySelector('#output .line')?.focus());
+            run(view, program, state).then(() => document.querySelector('#output .line')?.focus());
         } }, line,
         element('button', { type: 'submit', disabled: !result.waiting }, 'Enter'),
-        element('button', { type: 'button', disabled: !result.waiting, onclick: () => { state.eof = true; run(program, state); } }, 'end of input'),
-        element('button', { type: 'button', onclick: () => restart(program, state) }, 'start over'));
+        element('button', { type: 'button', disabled: !result.waiting, onclick: () => { state.eof = true; run(view, program, state); } }, 'end of input'),
+        element('button', { type: 'button', onclick: () => restart(view, program, state) }, 'start over'));
         holder.append(form);
     }
     const foot = element('div', { class: 'foot' }, statusLine(result));
@@ -281,17 +279,17 @@ function showResult(program, state) {
     screen.scrollTop = screen.scrollHeight;
 }
 
-function showProgram(program) {
-    current = program;
-    const state = stateOf(program);
+function showProgram(view, program) {
+    view.current = program;
+    const state = stateOf(view, program);
     for (const b of document.querySelectorAll('.program-list button')) b.setAttribute('aria-current', String(b.dataset.name === program.name));
     const args = element('input', { class: 'args', spellcheck: 'false', value: state.args, 'aria-label': 'arguments',
         placeholder: '(no arguments)', oninput: () => { state.args = args.value; } });
     const runButton = element('button', { type: 'submit', class: 'run' }, state.typed ? 'Start' : 'Run');
     const form = element('form', { class: 'command-line', onsubmit: (event) => {
         event.preventDefault();
-        if (state.typed) restart(program, state);
-        else run(program, state);
+        if (state.typed) restart(view, program, state);
+        else run(view, program, state);
     } }, element('span', { class: 'prompt' }, '$'), element('code', {}, program.name), args,
         program.view && state.inside ? element('code', { class: 'view-args', title: 'added for the inside' }, program.view) : '',
         clockBlock(state), runButton);
@@ -300,8 +298,8 @@ function showProgram(program) {
             state.inside = event.target.checked;
             state.drawings = [];
             state.shown = 0;
-            showProgram(program);
-            if (state.result) run(program, state);
+            showProgram(view, program);
+            if (state.result) run(view, program, state);
         } }), ' show the inside: run it with ', element('code', {}, program.view),
         ` added, as its manual page says, and draw each line of ${VIEW_FILE} below its output`) : '';
     document.getElementById('program').replaceChildren(
@@ -309,17 +307,17 @@ function showProgram(program) {
             program.note ? element('span', { class: 'note' }, program.note) : ''),
             element('button', { type: 'button', class: 'manual-button', onclick: () => showManual(program) }, 'manual page')),
         form, toggle,
-        element('div', { class: 'inputs' }, filesBlock(program, state), stdinBlock(program, state)),
+        element('div', { class: 'inputs' }, filesBlock(program, state), stdinBlock(view, program, state)),
         element('div', { id: 'output', class: 'output' }));
-    showResult(program, state);
+    showResult(view, program, state);
 }
 
-export function selectProgram(name) {
-    const program = programs().find((p) => p.name === name);
+function selectProgram(view, name) {
+    const program = view.programs.find((p) => p.name === name);
     if (!program) throw new Error(`no program ${name}`);
-    const state = stateOf(program);
-    showProgram(program);
-    if (state.typed && !state.result) run(program, state);
+    const state = stateOf(view, program);
+    showProgram(view, program);
+    if (state.typed && !state.result) run(view, program, state);
     return program;
 }
 
@@ -329,11 +327,12 @@ function sameFiles(a, b) {
 }
 
 // What differs from the program's defaults, for the page's link (see link.js).
-export function programState() {
-    if (!current) return {};
-    const state = stateOf(current);
-    const initial = initialState(current);
-    const linked = { program: current.name };
+function programState(view) {
+    const program = view.current;
+    if (!program) return {};
+    const state = stateOf(view, program);
+    const initial = initialState(program);
+    const linked = { program: program.name };
     if (state.args !== initial.args) linked.args = state.args;
     if (!sameFiles(state.files, initial.files)) linked.files = state.files;
     if (state.typed !== initial.typed) linked.typed = state.typed;
@@ -354,8 +353,8 @@ export function programState() {
 }
 
 // Reopens a linked program state, checked by link.js, running it if it had run.
-export async function restoreProgram(linked) {
-    const program = programs().find((p) => p.name === linked.program);
+async function restoreProgram(view, linked) {
+    const program = view.programs.find((p) => p.name === linked.program);
     const state = initialState(program);
     if (linked.args !== undefined) state.args = linked.args;
     if (linked.files) {
@@ -368,26 +367,37 @@ export async function restoreProgram(linked) {
     state.lines = [...(linked.lines || [])];
     state.eof = !!linked.eof;
     state.inside = !!(linked.inside && program.view);
-    states.set(program.name, state);
-    showProgram(program);
-    if (state.typed || linked.run) await run(program, state);
+    view.states.set(program.name, state);
+    showProgram(view, program);
+    if (state.typed || linked.run) await run(view, program, state);
     if (linked.shown !== undefined && state.drawings.length) {
         state.shown = Math.min(linked.shown, state.drawings.length - 1);
-        showResult(program, state);
+        showResult(view, program, state);
     }
 }
 
-export async function startPrograms(linked) {
+// The programs view over `programs` (setup.js's list), made in the page's elements. Its state (each
+// program's settings and last run, and the program shown) is this view's own, handed to the
+// functions above; the page reaches it through the methods returned.
+export function createProgramsView(programs) {
+    const view = { programs, states: new Map(), current: null };
     const list = document.getElementById('program-list');
     const group = (title, items) => {
         list.append(element('h3', {}, title));
         for (const p of items) {
-            list.append(element('button', { type: 'button', 'data-name': p.name, onclick: () => selectProgram(p.name) },
+            list.append(element('button', { type: 'button', 'data-name': p.name, onclick: () => selectProgram(view, p.name) },
                 p.name, p.dialogue ? element('span', { class: 'tag' }, 'dialogue') : ''));
         }
     };
-    group('Programs', programs().filter((p) => !p.client));
-    group('Library clients', programs().filter((p) => p.client));
-    if (linked?.program) await restoreProgram(linked);
-    else selectProgram('intstack');
+    group('Programs', programs.filter((p) => !p.client));
+    group('Library clients', programs.filter((p) => p.client));
+    return {
+        // The first program shown: a linked one, run if it had run, or intstack.
+        start: async (linked) => {
+            if (linked?.program) await restoreProgram(view, linked);
+            else selectProgram(view, 'intstack');
+        },
+        state: () => programState(view),
+        restore: (linked) => restoreProgram(view, linked),
+    };
 }

@@ -5,7 +5,6 @@
 //   files: name in "." -> bundled sample; stdin: bundled sample; samples: the directory whose
 //   samples the learner may load into a file or into stdin; man: its manual page when not
 //   workbench-<name>.1.
-import { manifest } from './data.js';
 
 // The options that turn a drawing program's pictures on: -i for the text in its output, -j for
 // the JSON lines the page draws its pictures from.
@@ -47,20 +46,17 @@ const SETTINGS = {
     wordpick: { man: 'workbench-lotdraw.3', args: 'words.txt', files: { 'words.txt': 'words/words.txt' }, samples: 'words' },
 };
 
-let list = null;
-
-// Every program, then every example client, as the build declared them, each with its settings.
-export function programs() {
-    if (list) return list;
-    const { programs: names, examples, drawn } = manifest();
+// Every program, then every example client, as the build's manifest (data.js) declares them, each
+// with its settings.
+export function programList(manifest) {
+    const { programs: names, examples, drawn } = manifest;
     const unknown = Object.keys(SETTINGS).filter((name) => !names.includes(name) && !examples.includes(name));
     if (unknown.length) throw new Error(`settings for modules the build does not make: ${unknown.join(', ')}`);
-    list = [...names, ...examples].map((name) => ({
+    return [...names, ...examples].map((name) => ({
         name,
         man: `workbench-${name}.1`,
         client: examples.includes(name),
         ...(drawn.includes(name) ? { view: VIEW } : {}),
         ...SETTINGS[name],
     }));
-    return list;
 }
