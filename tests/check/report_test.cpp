@@ -41,7 +41,7 @@ const char kNastyBytes[] =
 const std::string kNasty(kNastyBytes, sizeof kNastyBytes - 1);
 const char *const kNotice =
     "gap.c:3: error: expected ';' \"quoted\" back\\slash \x01\x1b[31m "
-    "\xff\xfe bad ]]> & end\r\n";
+    "\xff\xfe bad \xdf\xbf\xf0\x9f\x98\x80 ]]> & end\r\n";
 
 const ResultSet kSets[] = {
     {"passed",
@@ -139,14 +139,15 @@ const char *const kJunitDigest =
     "count(//failure[contains(.,'Replay')]|//error[contains(.,'Replay')]),'|',"
     "string(//testcase[2]/@name),'|',string(//system-err))\"";
 
-// The notice as the JSON formats carry it: the invalid bytes each U+FFFD.
+// The notice as the JSON formats carry it: the invalid bytes each U+FFFD, the valid ones at the
+// edges of their lengths (U+07FF, U+1F600) kept.
 const char *const kNoticeJson =
     "gap.c:3: error: expected ';' \"quoted\" back\\slash \x01\x1b[31m "
-    "\xEF\xBF\xBD\xEF\xBF\xBD bad ]]> & end\r\n";
+    "\xEF\xBF\xBD\xEF\xBF\xBD bad \xdf\xbf\xf0\x9f\x98\x80 ]]> & end\r\n";
 // And as JUnit does: the control bytes as their pictures (U+2401, U+241B), CR as it is.
 const char *const kNoticeXml =
     "gap.c:3: error: expected ';' \"quoted\" back\\slash "
-    "\xE2\x90\x81\xE2\x90\x9B[31m \xEF\xBF\xBD\xEF\xBF\xBD bad ]]> & "
+    "\xE2\x90\x81\xE2\x90\x9B[31m \xEF\xBF\xBD\xEF\xBF\xBD bad \xdf\xbf\xf0\x9f\x98\x80 ]]> & "
     "end\r\n";
 
 struct FormatCase {
