@@ -7,6 +7,10 @@ else()
   set(WB_PC_PREFIX "\${pcfiledir}/${WB_PC_TO_PREFIX}")
 endif()
 string(REGEX REPLACE "/$" "" WB_PC_PREFIX "${WB_PC_PREFIX}")
-configure_file(${WB_PC_FILE}.in ${WB_PC_FILE} @ONLY)
+# Made under a name of this install's own, so that installs of one build tree into different
+# places at once (the tests do) never write the same file.
+string(MD5 install "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+cmake_path(GET WB_PC_FILE FILENAME name)
+configure_file(${WB_PC_FILE}.in ${WB_PC_FILE}.${install} @ONLY)
 file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/${WB_PC_DESTINATION}" TYPE FILE
-     FILES ${WB_PC_FILE})
+     FILES ${WB_PC_FILE}.${install} RENAME ${name})
