@@ -10,12 +10,10 @@
 #include "check/runner.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cerrno>
-#include <climits>
 #include <csignal>
 #include <cstdarg>
 #include <cstdio>
@@ -225,7 +223,6 @@ const char *SanitizerFault(const char *report) {
         {"AddressSanitizer: stack-buffer-underflow", "out of bounds"},
         {"AddressSanitizer: attempting free on address which was not malloc()-ed",
          "free of a pointer never handed out"},
-        {"AddressSanitizer: hard rss limit exhausted", "out of memory"},
         {"AddressSanitizer: SEGV", "crash"},
         {"AddressSanitizer: stack-overflow", "crash"},
         {"AddressSanitizer:", "memory error"},
@@ -257,9 +254,6 @@ void Conclude(const runnerT *r, jobT *job, int status) {
         TextAppendString(&job->run.actual, "[a sanitizer's report: see below]\n");
         Fail(job, VerdictCrashed, at, "crashed: %s",
              strstr(report, "stack-overflow") != nullptr ? "stack overflow" : "segmentation fault");
-    } else if (fault != nullptr && strcmp(fault, "out of memory") == 0) {
-        Fail(job, VerdictEndedEarly, at, "ended early: out of memory (the limit is %ld MB)",
-             r->limits.megabytes);
     } else if (fault != nullptr) {
         TextClear(&job->run.actual);
         TextAppendString(&job->run.actual, "[a sanitizer's report: see below]\n");
