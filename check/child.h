@@ -12,19 +12,12 @@
 #include <stdint.h>
 
 #include "check/client.h"
+#include "check/judge.h"
 #include "check/script.h"
 
 #ifdef __cplusplus
 extern "C" {
 #endif
-
-typedef enum {
-    FrameLine,    /* the output of line index */
-    FrameFinish,  /* the output at the end of input */
-    FramePartial, /* the output of line index so far: the program ends in it */
-    FrameError,   /* Error's text */
-    FrameNoMemory /* GetBlock found no memory */
-} frameKindT;
 
 typedef struct {
     int32_t kind;

@@ -22,6 +22,7 @@
 #include <ctime>
 
 #include "check/child.h"
+#include "check/judge.h"
 #include "check/shrink.h"
 
 namespace {
@@ -36,43 +37,18 @@ double Now() {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
 
-/* How one run of a script ended. */
-typedef struct {
-    verdictT verdict;
-    long at;        /* the line it failed in; the line count for the end of input */
-    textT expected; /* what the model says for that line */
-    textT actual;   /* what the client printed for it, or how the program ended */
-    textT summary;  /* the verdict in one line */
-    textT report;   /* standard error: a sanitizer's report, the module's own words */
-    double seconds;
-} runT;
-
-void FreeRun(runT *run) {
-    TextFree(&run->expected);
-    TextFree(&run->actual);
-    TextFree(&run->summary);
-    TextFree(&run->report);
-}
-
 /* One running case. */
 typedef struct {
-    const scriptT *script;
     pid_t pid;
     int frames;
     FILE *out, *err;
     char dir[4096];
     textT inbox; /* frame bytes not yet taken */
-    modelT *model;
-    expectT expect; /* for the line the child is in */
-    long stepped;   /* lines the model has taken */
-    long reached;   /* the line the child is in: one after the last whose frame came */
-    bool ended;     /* the child said the program ends (Error, exit, no memory) */
-    bool finished;  /* the end of input's frame came and matched */
+    judgeT judge;
     bool killed;
     double start, lastFrame, deadline, lastUsage;
     double ranBefore; /* its processor seconds at the last deadline */
     int extensions;
-    runT run;
 } jobT;
 
 struct runnerT {
@@ -82,120 +58,23 @@ struct runnerT {
     limitsT limits;
 };
 
-/* The model's expectation for line i (Finish for the line count); lines before it taken. */
-void StepTo(const runnerT *r, jobT *job, long i) {
-    while (job->stepped <= i) {
-        ClearExpect(&job->expect);
-        if (job->stepped < job->script->count)
-            r->interface->Step(job->model, ScriptLine(job->script, job->stepped), &job->expect);
-        else
-            r->interface->Finish(job->model, &job->expect);
-        job->stepped++;
-    }
-}
-
-/* Where in the script line i is, as the summary says it. */
-const char *LineName(const jobT *job, long i, char *buffer, size_t size) {
-    if (i < 0)
-        snprintf(buffer, size, "before the first line");
-    else if (i >= job->script->count)
-        snprintf(buffer, size, "at the end of input");
-    else
-        snprintf(buffer, size, "in line %ld", i + 1);
-    return buffer;
-}
-
-/* The run's verdict, unless it has one already, in the words format gives and then the place
- * (the line at); the child is ended at once. Returns false when the run had failed before. */
-bool Fail(jobT *job, verdictT verdict, long at, const char *format, ...)
-    __attribute__((format(printf, 4, 5)));
-
-bool Fail(jobT *job, verdictT verdict, long at, const char *format, ...) {
-    if (job->run.verdict != VerdictPassed) return false; /* the first failure stands */
-    job->run.verdict = verdict;
-    job->run.at = at;
-    va_list args;
-    va_start(args, format);
-    char what[512], where[64];
-    vsnprintf(what, sizeof what, format, args);
-    va_end(args);
-    TextFormat(&job->run.summary, "%s %s", what, LineName(job, at, where, sizeof where));
-    if (job->pid > 0 && !job->killed) kill(-job->pid, SIGKILL), job->killed = true;
-    return true;
-}
-
-/* The model's words for a line's whole expectation, output and ending. */
-void DescribeExpect(const expectT *expect, textT *out) {
-    TextAppend(out, expect->out.s, expect->out.n);
-    if (expect->ending == EndsInError)
-        TextFormat(out, "[then Error(\"%s\") ends the program]\n", TextString(&expect->message));
-    else if (expect->ending == EndsInExit)
-        TextFormat(out, "[then the program ends with status %d, writing on standard error:]\n%s",
-                   expect->status, TextString(&expect->message));
-}
-
-bool SameBytes(const textT *text, const char *bytes, size_t n) {
-    return text->n == n && (n == 0 || memcmp(text->s, bytes, n) == 0);
-}
-
-/* One frame from the child. */
-void TakeFrame(const runnerT *r, jobT *job, const frameT *frame, const char *bytes) {
-    long i = frame->index;
-    job->lastFrame = Now();
-    if (job->run.verdict != VerdictPassed) return; /* frames sent before it was ended */
-    if (frame->kind == FrameLine) job->reached = i + 1;
-    if (frame->kind == FrameFinish) job->reached = job->script->count;
-    if (frame->kind == FrameError || frame->kind == FrameNoMemory) {
-        bool expected = frame->kind == FrameError && job->expect.ending == EndsInError &&
-                        SameBytes(&job->expect.message, bytes, frame->length);
-        if (expected) return;
-        TextClear(&job->run.actual);
-        if (frame->kind == FrameNoMemory) {
-            TextFormat(&job->run.actual, "[GetBlock found no memory within the limit of %ld MB]\n",
-                       r->limits.megabytes);
-            Fail(job, VerdictEndedEarly, job->reached, "ended early: out of memory");
-        } else {
-            TextFormat(&job->run.actual, "[Error(\"%.*s\") ended the program]\n",
-                       static_cast<int>(frame->length), bytes);
-            Fail(job, VerdictEndedEarly, job->reached, "ended early: Error(\"%.*s\")",
-                 static_cast<int>(frame->length), bytes);
-        }
-        return;
-    }
-    long line = frame->kind == FrameFinish ? job->script->count : i;
-    if (line >= 0) StepTo(r, job, line);
-    const expectT *expect = &job->expect;
-    static const expectT nothing = {};
-    if (line < 0) expect = &nothing;
-    job->run.at = line;
-    TextClear(&job->run.expected);
-    DescribeExpect(expect, &job->run.expected);
-    TextClear(&job->run.actual);
-    TextAppend(&job->run.actual, bytes, frame->length);
-    bool same = SameBytes(&expect->out, bytes, frame->length);
-    if (frame->kind == FramePartial) {
-        /* The program ends in this line; how it ends decides, when it may end there at all. */
-        job->ended = true;
-        if (!same && expect->ending != EndsNot) Fail(job, VerdictWrongOutput, line, "wrong output");
-    } else if (!same) {
-        Fail(job, VerdictWrongOutput, line, "wrong output");
-    } else if (expect->ending != EndsNot) {
-        TextAppendString(&job->run.actual, "[and the program went on]\n");
-        if (Fail(job, VerdictWrongOutput, line, "wrong output"))
-            TextAppendString(&job->run.summary, ": the program must end there");
-    } else if (frame->kind == FrameFinish) {
-        job->finished = true;
-    }
+/* A failed run's child is ended at once. */
+void StopIfFailed(jobT *job) {
+    if (job->judge.run.verdict != VerdictPassed && job->pid > 0 && !job->killed)
+        kill(-job->pid, SIGKILL), job->killed = true;
 }
 
 /* Takes every whole frame in the inbox. */
-void TakeFrames(const runnerT *r, jobT *job) {
+void TakeFrames(jobT *job) {
     size_t used = 0;
     while (job->inbox.n - used >= sizeof(frameT)) {
         frameT frame;
         memcpy(&frame, job->inbox.s + used, sizeof frame);
         if (job->inbox.n - used - sizeof frame < frame.length) break;
-        TakeFrame(r, job, &frame, job->inbox.s + used + sizeof frame);
+        job->lastFrame = Now();
+        JudgeFrame(&job->judge, static_cast<frameKindT>(frame.kind), frame.index,
+                   job->inbox.s + used + sizeof frame, frame.length);
+        StopIfFailed(job);
         used += sizeof frame + frame.length;
     }
     if (used > 0) memmove(job->inbox.s, job->inbox.s + used, job->inbox.n - used);
@@ -233,55 +112,30 @@ const char *SanitizerFault(const char *report) {
 }
 
 /* The child has ended: its verdict from how, when the frames gave none. */
-void Conclude(const runnerT *r, jobT *job, int status) {
-    FILE *err = job->err;
-    ReadAll(err, &job->run.report);
-    job->run.seconds = Now() - job->start;
-    if (job->run.verdict != VerdictPassed) return;
-    const char *report = TextString(&job->run.report);
-    const char *fault = SanitizerFault(report);
-    long at = job->reached;
-    if (at > job->script->count) at = job->script->count;
-    if (at >= 0 && at <= job->script->count && job->run.at != at) {
-        /* what the model said for the line it was in, against what came of it */
-        StepTo(r, job, at);
-        TextClear(&job->run.expected);
-        DescribeExpect(&job->expect, &job->run.expected);
-        if (!job->ended) TextClear(&job->run.actual);
-    }
-    if (fault != nullptr && strcmp(fault, "crash") == 0) {
-        TextClear(&job->run.actual);
-        TextAppendString(&job->run.actual, "[a sanitizer's report: see below]\n");
-        Fail(job, VerdictCrashed, at, "crashed: %s",
-             strstr(report, "stack-overflow") != nullptr ? "stack overflow" : "segmentation fault");
-    } else if (fault != nullptr) {
-        TextClear(&job->run.actual);
-        TextAppendString(&job->run.actual, "[a sanitizer's report: see below]\n");
-        Fail(job, VerdictMemoryError, at, "memory error: %s", fault);
-    } else if (WIFSIGNALED(status)) {
-        int signal = WTERMSIG(status);
-        TextFormat(&job->run.actual, "[killed by signal %d (%s)]\n", signal, strsignal(signal));
-        Fail(job, signal == SIGXCPU ? VerdictTimedOut : VerdictCrashed, at,
-             "crashed: signal %d (%s)", signal, strsignal(signal));
-    } else if (strstr(report, "runtime error:") != nullptr) {
-        Fail(job, VerdictCrashed, at, "crashed: undefined behaviour");
-    } else if (job->ended && job->expect.ending == EndsInExit && job->run.at == at &&
-               WEXITSTATUS(status) == job->expect.status &&
-               TextEqual(&job->run.report, &job->expect.message)) {
-        return; /* ended as the interface says it must */
-    } else if (job->ended && job->expect.ending == EndsInError && job->run.at == at) {
-        return; /* the Error frame matched */
-    } else if (!job->finished || WEXITSTATUS(status) != 0) {
-        TextFormat(&job->run.actual, "[the program ended with status %d]\n", WEXITSTATUS(status));
-        Fail(job, VerdictEndedEarly, at, "ended early: exit status %d", WEXITSTATUS(status));
-    }
+void Conclude(jobT *job, int status) {
+    runT *run = &job->judge.run;
+    ReadAll(job->err, &run->report);
+    run->seconds = Now() - job->start;
+    const char *fault = SanitizerFault(TextString(&run->report));
+    bool crash = fault != nullptr && strcmp(fault, "crash") == 0;
+    int signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    endT end = {WIFEXITED(status) ? WEXITSTATUS(status) : 0,
+                signal,
+                signal != 0 ? strsignal(signal) : "",
+                signal == SIGXCPU,
+                nullptr,
+                crash ? nullptr : fault,
+                "a sanitizer's report",
+                strstr(TextString(&run->report), "runtime error:") != nullptr};
+    if (crash)
+        end.crash = strstr(TextString(&run->report), "stack-overflow") != nullptr
+                        ? "stack overflow"
+                        : "segmentation fault";
+    JudgeEnd(&job->judge, &end);
 }
 
 bool Launch(const runnerT *r, jobT *job, const scriptT *script, double seconds) {
     *job = jobT{};
-    job->script = script;
-    job->run.at = -1;
-    job->reached = -1;
     const char *tmp = getenv("TMPDIR");
     snprintf(job->dir, sizeof job->dir, "%s/check-case.XXXXXX",
              tmp != nullptr && tmp[0] != '\0' ? tmp : "/tmp");
@@ -293,7 +147,7 @@ bool Launch(const runnerT *r, jobT *job, const scriptT *script, double seconds) 
         fprintf(stderr, "check: cannot make a case's scratch files: %s\n", strerror(errno));
         return false;
     }
-    job->model = r->interface->NewModel(r->traits);
+    StartJudge(&job->judge, r->interface, r->traits, script, r->limits.megabytes);
     fflush(nullptr);
     job->pid = fork();
     if (job->pid < 0) {
@@ -331,18 +185,17 @@ void RemoveTree(const char *dir) {
     if (pid > 0) waitpid(pid, &status, 0);
 }
 
-void Reap(const runnerT *r, jobT *job) {
+void Reap(jobT *job) {
     int status = 0;
     while (waitpid(job->pid, &status, 0) < 0 && errno == EINTR) {
     }
     kill(-job->pid, SIGKILL); /* anything it started */
     close(job->frames);
-    Conclude(r, job, status);
+    Conclude(job, status);
     fclose(job->out);
     fclose(job->err);
     RemoveTree(job->dir);
-    r->interface->FreeModel(job->model);
-    FreeExpect(&job->expect);
+    FreeJudge(&job->judge);
     TextFree(&job->inbox);
     job->pid = 0;
 }
@@ -387,11 +240,14 @@ void CheckMemory(const runnerT *r, jobT *job) {
     job->lastUsage = now;
     long megabytes = Usage(job->pid).megabytes;
     if (megabytes <= r->limits.megabytes) return;
-    TextClear(&job->run.actual);
-    TextFormat(&job->run.actual, "[it held %ld MB, over the limit of %ld MB]\n", megabytes,
+    runT *run = &job->judge.run;
+    if (run->verdict != VerdictPassed) return;
+    TextClear(&run->actual);
+    TextFormat(&run->actual, "[it held %ld MB, over the limit of %ld MB]\n", megabytes,
                r->limits.megabytes);
-    Fail(job, VerdictEndedEarly, job->reached, "ended early: out of memory (the limit is %ld MB)",
-         r->limits.megabytes);
+    JudgeFail(&job->judge, VerdictEndedEarly, job->judge.reached,
+              "ended early: out of memory (the limit is %ld MB)", r->limits.megabytes);
+    StopIfFailed(job);
 }
 
 /* A sanitizer is writing its report: the module is done, only the report takes its time. */
@@ -403,7 +259,7 @@ bool Reporting(jobT *job) {
 }
 
 /* At the deadline: a child stuck in one line has timed out; a moving one gets more time. */
-void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
+void CheckDeadline(jobT *job, double seconds) {
     double now = Now();
     if (now < job->deadline) return;
     /* A child whose module is done (its end of input, or its end, came) is only writing a
@@ -412,7 +268,7 @@ void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
      * others); one that ran less was only kept waiting by a loaded machine. Otherwise it is timed
      * by the processor time it has had. */
     double ran = Usage(job->pid).seconds;
-    bool done = job->finished || job->ended || Reporting(job);
+    bool done = job->judge.finished || job->judge.ended || Reporting(job);
     bool waited = now - job->lastFrame >= seconds / 2;
     bool stuck = waited && ran - job->ranBefore >= seconds / 8;
     job->ranBefore = ran;
@@ -421,13 +277,8 @@ void CheckDeadline(const runnerT *r, jobT *job, double seconds) {
         job->deadline += seconds;
         return;
     }
-    long at = job->reached;
-    StepTo(r, job, at);
-    TextClear(&job->run.expected);
-    DescribeExpect(&job->expect, &job->run.expected);
-    TextClear(&job->run.actual);
-    TextFormat(&job->run.actual, "[still running after %g seconds]\n", now - job->start);
-    Fail(job, VerdictTimedOut, at, "timed out after %g seconds", seconds);
+    JudgeTimeOut(&job->judge, seconds, now - job->start);
+    StopIfFailed(job);
 }
 
 /*
@@ -465,31 +316,24 @@ bool RunScripts(const runnerT *r, const scriptT *const *scripts, int count, doub
                 ssize_t got = read(job->frames, chunk, sizeof chunk);
                 if (got > 0) {
                     TextAppend(&job->inbox, chunk, static_cast<size_t>(got));
-                    TakeFrames(r, job);
+                    TakeFrames(job);
                     CheckMemory(r, job);
-                    CheckDeadline(r, job, seconds);
+                    CheckDeadline(job, seconds);
                     continue;
                 }
                 if (got < 0 && errno == EINTR) continue;
-                Reap(r, job);
-                runs[which[slots[k]]] = job->run;
+                Reap(job);
+                runs[which[slots[k]]] = job->judge.run;
                 running--;
                 continue;
             }
             CheckMemory(r, job);
-            CheckDeadline(r, job, seconds);
+            CheckDeadline(job, seconds);
         }
     }
     free(jobs);
     free(which);
     return ok;
-}
-
-bool SameFailure(const runT *a, const runT *b) {
-    return a->verdict == b->verdict &&
-           (a->verdict != VerdictMemoryError ||
-            strcmp(TextString(&a->summary), TextString(&b->summary)) == 0 ||
-            strncmp(TextString(&a->summary), TextString(&b->summary), 20) == 0);
 }
 
 /* A trial of a shorter script while a failure is cut down, within a number of runs and a
@@ -521,34 +365,6 @@ scriptT Shrink(const runnerT *r, const scriptT *script, const runT *failed, doub
     bool cut = failed->verdict != VerdictTimedOut && budget > 0;
     return ShrinkScript(r->interface, r->traits, script, failed->at, cut ? Trial : nullptr,
                         &trials);
-}
-
-void Describe(const runnerT *r, const caseT *kase, const scriptT *script, const runT *run,
-              resultT *result) {
-    textT *d = &result->details;
-    TextFormat(d, "Replay it in %s (or the web page), one command a line:\n", r->interface->client);
-    for (long i = 0; i < script->count; i++)
-        TextFormat(d, "%s\n", ScriptLine(script, i));
-    if (script->count == 0) TextAppendString(d, "(no lines: the client's start and end alone)\n");
-    if (kase->script.count > script->count)
-        TextFormat(d, "(cut down from %ld lines)\n", kase->script.count);
-    const char *where = run->at >= script->count ? "At the end of input" : "After the last command";
-    if (run->verdict == VerdictTimedOut) where = "In the last command";
-    TextFormat(d, "%s, expected:\n", where);
-    TextAppend(d, run->expected.s, run->expected.n);
-    if (run->expected.n == 0) TextAppendString(d, "[nothing]\n");
-    if (run->expected.n > 0 && run->expected.s[run->expected.n - 1] != '\n')
-        TextAppendString(d, "\n[no line end]\n");
-    TextAppendString(d, "Actual:\n");
-    TextAppend(d, run->actual.s, run->actual.n);
-    if (run->actual.n == 0) TextAppendString(d, "[nothing]\n");
-    if (run->actual.n > 0 && run->actual.s[run->actual.n - 1] != '\n')
-        TextAppendString(d, "\n[no line end]\n");
-    if (run->report.n > 0) {
-        TextAppendString(d, "Standard error:\n");
-        TextAppend(d, run->report.s, run->report.n);
-        if (run->report.s[run->report.n - 1] != '\n') TextAppendString(d, "\n");
-    }
 }
 
 }  // namespace
@@ -603,7 +419,7 @@ bool RunCases(const interfaceT *interface, traitsT traits, const clientT *client
             continue;
         }
         TextAppend(&results[i].summary, runs[i].summary.s, runs[i].summary.n);
-        Describe(&r, kase, &cuts[i], &runs[i], &results[i]);
+        DescribeRun(interface->client, kase, &cuts[i], &runs[i], &results[i].details);
     }
     for (int i = 0; i < count; i++)
         ScriptFree(&cuts[i]);
