@@ -107,8 +107,8 @@ void JudgeFrame(judgeT *judge, frameKindT kind, long index, const char *bytes, s
                        judge->megabytes);
             JudgeFail(judge, VerdictEndedEarly, judge->reached, "ended early: out of memory");
         } else {
-            TextFormat(&run->actual, "[Error(\"%.*s\") ended the program]\n",
-                       static_cast<int>(n), bytes);
+            TextFormat(&run->actual, "[Error(\"%.*s\") ended the program]\n", static_cast<int>(n),
+                       bytes);
             JudgeFail(judge, VerdictEndedEarly, judge->reached, "ended early: Error(\"%.*s\")",
                       static_cast<int>(n), bytes);
         }

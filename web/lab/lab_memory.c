@@ -48,7 +48,8 @@ static uint32_t FindSlot(uint32_t address) {
 
 static void Place(uint32_t index) {
     uint32_t i = Home(blocks[index].address);
-    while (slots[i] != 0) i = (i + 1) & (slotCount - 1);
+    while (slots[i] != 0)
+        i = (i + 1) & (slotCount - 1);
     slots[i] = index + 1;
 }
 
@@ -72,7 +73,8 @@ static void Remember(uint32_t address, uint32_t size, labOriginT origin) {
         free(slots);
         slots = Grown(NULL, slotCount * sizeof *slots);
         memset(slots, 0, slotCount * sizeof *slots);
-        for (uint32_t i = 0; i < count; i++) Place(i);
+        for (uint32_t i = 0; i < count; i++)
+            Place(i);
     }
     blocks[count] = (labBlockT){address, size, ++serial, (uint32_t)origin};
     Place(count++);
@@ -239,7 +241,8 @@ char *LabStrndup(const char *s, size_t n) {
 
 void LabCheckAll(void) {
     uint32_t n = count < CheckedPerCall ? count : CheckedPerCall;
-    for (uint32_t i = 0; i < n; i++, nextChecked++) CheckGuards(&blocks[nextChecked % count]);
+    for (uint32_t i = 0; i < n; i++, nextChecked++)
+        CheckGuards(&blocks[nextChecked % count]);
     /* the latest freed first: a write through a pointer just freed is the likely one */
     size_t looked = 0;
     for (uint32_t i = 0; i < heldCount && i < CheckedPerCall && looked < CheckedBytes; i++) {
@@ -250,10 +253,12 @@ void LabCheckAll(void) {
 }
 
 void LabExpectEmpty(const char *what) {
-    for (uint32_t i = 0; i < count; i++) CheckGuards(&blocks[i]);
+    for (uint32_t i = 0; i < count; i++)
+        CheckGuards(&blocks[i]);
     if (count == 0) return;
     size_t bytes = 0;
-    for (uint32_t i = 0; i < count; i++) bytes += blocks[i].size;
+    for (uint32_t i = 0; i < count; i++)
+        bytes += blocks[i].size;
     fflush(stdout);
     fault = "leak";
     fprintf(stderr, "memory error: leak: %u block%s of %zu bytes in all still held %s\n", count,

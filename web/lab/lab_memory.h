@@ -50,7 +50,8 @@ char *LabStrndup(const char *s, size_t n);
 /* Looks at every live block's guards and every held-back freed block; a fault ends the program. */
 void LabCheckAll(void);
 
-/* Ends the program with a leak fault when any block is live; what says when ("after FreeBuffer"). */
+/* Ends the program with a leak fault when any block is live; what says when ("after FreeBuffer").
+ */
 void LabExpectEmpty(const char *what);
 
 /* For the page: the table of live blocks, its length, the fault that ended the program (its name,
