@@ -13,6 +13,7 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import * as esbuild from 'esbuild';
+import { buildLabData } from './lab-site.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 
@@ -167,13 +168,58 @@ async function main() {
         legalComments: 'none',
         banner: { js: '/* workbench page; includes @bjorn3/browser_wasi_shim (MIT OR Apache-2.0) */' },
     });
+    await buildLab(opts);
     for (const file of ['index.html', 'style.css']) {
         fs.copyFileSync(path.join(here, 'page', file), path.join(opts.out, file));
     }
 
     let total = 0;
-    for (const file of fs.readdirSync(opts.out)) total += fs.statSync(path.join(opts.out, file)).size;
-    console.log(`site: ${opts.out}: ${modules.length} modules, ${total} bytes in all`);
+    for (const file of fs.readdirSync(opts.out)) {
+        const stat = fs.statSync(path.join(opts.out, file));
+        if (stat.isFile()) total += stat.size;
+    }
+    let lab = 0;
+    for (const file of fs.readdirSync(path.join(opts.out, 'lab'))) lab += fs.statSync(path.join(opts.out, 'lab', file)).size;
+    console.log(`site: ${opts.out}: ${modules.length} modules, ${total} bytes in all, and the Lab's ${lab} bytes (lab/)`);
+}
+
+// A worker's script, bundled to a text the Lab starts it from (a blob: the page may be opened from
+// file://, where a worker's own file is refused). The compiler's package finds its files by
+// import.meta.url, which the Lab's fetch stands in for.
+async function workerText(entry) {
+    const built = await esbuild.build({
+        entryPoints: [path.join(here, 'page', 'lab', entry)],
+        bundle: true,
+        minify: true,
+        format: 'iife',
+        target: ['chrome100', 'firefox100'],
+        write: false,
+        external: ['node:*'],
+        define: { 'import.meta.url': '"https://lab.invalid/"' },
+        logLevel: 'warning',
+        legalComments: 'none',
+    });
+    return built.outputFiles[0].text;
+}
+
+// The Lab: its data and compiler parts (lab-site.mjs), and lab/lab.js, loaded when it opens.
+async function buildLab(opts) {
+    const parts = buildLabData(opts);
+    await esbuild.build({
+        entryPoints: [path.join(here, 'page', 'lab', 'main.js')],
+        bundle: true,
+        minify: true,
+        format: 'iife',
+        target: ['chrome100', 'firefox100'],
+        outfile: path.join(opts.out, 'lab', 'lab.js'),
+        logLevel: 'warning',
+        legalComments: 'none',
+        define: {
+            WB_LAB_PARTS: JSON.stringify(parts),
+            WB_COMPILE_WORKER: JSON.stringify(await workerText('compile-worker.js')),
+            WB_CHECK_WORKER: JSON.stringify(await workerText('check-worker.js')),
+        },
+    });
 }
 
 main().catch((e) => {

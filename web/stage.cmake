@@ -16,6 +16,12 @@ foreach(kind wasm page)
   endforeach()
 endforeach()
 file(COPY_FILE ${PAGE_WASM}/manifest.json ${STAGE}/manifest.json)
+# The Lab's (LAB): its checker, stripped, and each interface's link, whose files stay where built.
+file(MAKE_DIRECTORY ${STAGE}/lab)
+execute_process(COMMAND ${STRIP} --strip-all ${LAB}/labcheck.wasm -o ${STAGE}/lab/labcheck.wasm
+                COMMAND_ERROR_IS_FATAL ANY)
+file(GLOB links ${LAB}/*.link)
+file(COPY ${links} DESTINATION ${STAGE}/lab)
 foreach(page IN LISTS PAGES)
   cmake_path(GET page FILENAME name)
   execute_process(COMMAND ${GROFF} -mandoc -Tutf8 -P-cbou -rLL=78n ${page}

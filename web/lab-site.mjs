@@ -1,0 +1,159 @@
+// The Lab's part of the site (build-site.mjs calls it): what the page needs to build and check a
+// learner's module, loaded only when the Lab opens, as classic scripts (the page opens from
+// file://, where fetch() is refused):
+//   lab/lab-data.js     the checker (labcheck.wasm), the objects and archives a module is linked
+//                       with and each interface's link (web/lab/CMakeLists.txt), and the tree's
+//                       headers: small.
+//   lab/compiler-N.js   clang and LLD for WebAssembly (npm @yowasp/clang), with the C library and
+//                       the headers a C module needs, in parts of a few megabytes each, so that
+//                       the page shows its progress part by part.
+// Each is one gzip stream of named files (pack below), base 64 in a call: wbLabPart(pack, index,
+// count, text). Without the compiler's package (a build from Debian's sources alone), the site
+// has no lab/compiler-*.js and the Lab says where to get them.
+import fs from 'node:fs';
+import path from 'node:path';
+import zlib from 'node:zlib';
+import { createRequire } from 'node:module';
+
+const require = createRequire(import.meta.url);
+
+// Of a text of base 64 in each compiler part: a progress step every few megabytes.
+const PART = 4 << 20;
+
+// The compiler's own files and which of its resources a C module needs: the C library's headers
+// and archives, and the compiler's own headers but those of other processors' instructions.
+const COMPILER_MODULES = ['llvm.core.wasm', 'llvm.core2.wasm', 'llvm.core3.wasm', 'llvm.core4.wasm'];
+const OTHER_MACHINES = /intrin|altivec|opencl|hexagon|hvx|arm_|riscv|msa\.h|vecintrin|hlsl|cuda|ppc|amx|lsx|lasx|sifive|andes|nvptx|hip|s390|htm|avx|sse|mm3dnow|module\.modulemap/;
+function neededResource(name, isDir) {
+    const parts = name.replace(/\/$/, '').split('/');
+    if (parts[0] === 'include') {
+        if (parts.length === 1) return true;
+        if (parts[1] === 'wasm32-wasip1') return true;
+        return parts.length === 2 && !isDir && !OTHER_MACHINES.test(parts[1]);
+    }
+    if (parts[0] === 'lib') {
+        if (parts.length <= 2) return parts.length === 1 || /^wasm32-(unknown-)?wasip1$/.test(parts[1]);
+        return parts[2] === 'libclang_rt.builtins.a' || /^crt1.*\.o$/.test(parts[2]) ||
+            (/\.a$/.test(parts[2]) && !/^libc\+\+|^libclang_rt|printscan/.test(parts[2]));
+    }
+    return false;
+}
+
+// A tar of the entries of tar that keep says are needed, headers and all as they were.
+function filterTar(tar, keep) {
+    const out = [];
+    for (let at = 0; at + 512 <= tar.length;) {
+        const header = tar.subarray(at, at + 512);
+        if (header.every((b) => b === 0)) break;
+        const field = (from, to) => header.toString('latin1', from, to).replace(/\0.*$/s, '');
+        const name = (field(345, 500) ? `${field(345, 500)}/` : '') + field(0, 100);
+        const size = parseInt(field(124, 136).trim() || '0', 8);
+        const type = field(156, 157);
+        const length = 512 + Math.ceil(size / 512) * 512;
+        if (keep(name, type === '5')) out.push(tar.subarray(at, at + length));
+        at += length;
+    }
+    out.push(Buffer.alloc(1024));
+    return Buffer.concat(out);
+}
+
+// Layout: u32 little-endian header length, the JSON header [[name, offset, length], ...], then
+// the bytes of every file one after another; gzip over it all.
+function pack(files) {
+    let offset = 0;
+    const index = files.map(([name, bytes]) => {
+        const at = offset;
+        offset += bytes.length;
+        return [name, at, bytes.length];
+    });
+    const header = Buffer.from(JSON.stringify(index));
+    const length = Buffer.alloc(4);
+    length.writeUInt32LE(header.length);
+    return zlib.gzipSync(Buffer.concat([length, header, ...files.map(([, bytes]) => bytes)]), { level: 9 });
+}
+
+// Writes lab/<name>-<i>.js, each a part of the packed files' base 64; returns their names and
+// sizes, for the page's progress.
+function writeParts(dir, name, packed, partLength) {
+    const text = packed.toString('base64');
+    const count = Math.max(1, Math.ceil(text.length / partLength));
+    const parts = [];
+    for (let i = 0; i < count; i++) {
+        const file = `${name}-${i}.js`;
+        const slice = text.slice(i * partLength, (i + 1) * partLength);
+        fs.writeFileSync(path.join(dir, file), `wbLabPart(${JSON.stringify(name)}, ${i}, ${count}, "${slice}");\n`);
+        parts.push({ file, bytes: slice.length });
+    }
+    return parts;
+}
+
+// Every header of the tree's libraries, named as a module includes it ("buffers/buffer.h").
+function treeHeaders(source) {
+    const found = [];
+    const skip = new Set(['build', 'web', 'tests', 'fuzz', 'bench', 'examples', 'debian', 'docs', 'man', 'cmake']);
+    for (const dir of fs.readdirSync(source).sort()) {
+        const full = path.join(source, dir);
+        if (skip.has(dir) || dir.startsWith('.') || !fs.statSync(full).isDirectory()) continue;
+        if (!fs.existsSync(path.join(full, 'CMakeLists.txt'))) continue;
+        for (const file of fs.readdirSync(full).sort()) {
+            if (file.endsWith('.h')) found.push([`include/${dir}/${file}`, fs.readFileSync(path.join(full, file))]);
+        }
+    }
+    return found;
+}
+
+// The files a learner's module is linked with, by interface: lab/<interface>.link's lines become
+// lib/<n>-<file>, in that order.
+function linkFiles(labDir) {
+    const files = [], links = {};
+    for (const link of fs.readdirSync(labDir).filter((f) => f.endsWith('.link')).sort()) {
+        const iface = link.replace(/^lab-|\.link$/g, '');
+        links[iface] = fs.readFileSync(path.join(labDir, link), 'utf8').trim().split('\n').map((file) => {
+            const name = `lib/${iface}/${files.filter(([n]) => n.startsWith(`lib/${iface}/`)).length}-${path.basename(file)}`;
+            files.push([name, fs.readFileSync(file)]);
+            return name;
+        });
+    }
+    return { files, links };
+}
+
+function compilerPackage() {
+    try {
+        return path.dirname(require.resolve('@yowasp/clang'));
+    } catch {
+        return null;
+    }
+}
+
+// Writes the Lab's data into <out>/lab; returns what lab.js is told of it: the data's parts and
+// the compiler's (none without its package).
+export function buildLabData({ input, source, out }) {
+    const dir = path.join(out, 'lab');
+    fs.rmSync(dir, { recursive: true, force: true });
+    fs.mkdirSync(dir, { recursive: true });
+    const labDir = path.join(input, 'lab');
+    const { files, links } = linkFiles(labDir);
+    files.push(['labcheck.wasm', fs.readFileSync(path.join(labDir, 'labcheck.wasm'))]);
+    files.push(['links.json', Buffer.from(JSON.stringify(links))]);
+    files.push(...treeHeaders(source));
+    const data = writeParts(dir, 'lab-data', pack(files), Infinity);
+
+    const gen = compilerPackage();
+    let compiler = [];
+    if (gen) {
+        const version = JSON.parse(fs.readFileSync(path.join(gen, '..', 'package.json'), 'utf8')).version;
+        const compilerFiles = COMPILER_MODULES.map((name) => [name, fs.readFileSync(path.join(gen, name))]);
+        compilerFiles.push(['llvm-resources.tar', filterTar(fs.readFileSync(path.join(gen, 'llvm-resources.tar')), neededResource)]);
+        compiler = writeParts(dir, 'compiler', pack(compilerFiles), PART);
+        fs.writeFileSync(path.join(dir, 'COMPILER-NOTICES.txt'), compilerNotices(source, version));
+    }
+    return { data, compiler };
+}
+
+// The compiler's license notices: the package's, LLVM's and the C library's, with the license
+// texts from the system.
+function compilerNotices(source, version) {
+    const own = fs.readFileSync(path.join(source, 'web', 'lab', 'COMPILER-NOTICES.txt'), 'utf8');
+    const apache = fs.readFileSync('/usr/share/common-licenses/Apache-2.0', 'utf8');
+    return own.replace('@VERSION@', version) + '\n\n' + '='.repeat(78) + '\nApache License 2.0, as named above\n' + '='.repeat(78) + '\n\n' + apache;
+}

@@ -1,0 +1,61 @@
+// The Lab's compiler, in a worker of its own so that the page stays responsive while it works:
+// clang and LLD for WebAssembly (@yowasp/clang) compile a learner's file and link it with the
+// Lab's side of the interface (web/lab). Messages:
+//   { compiler, lab }  the compiler's pack and the Lab's files (lib/..., include/...), once;
+//                      answered { ready } when the compiler's modules are compiled
+//   { id, name, source, link, megabytes }  a build: answered { id, wasm, messages }, wasm null
+//                      when it did not build
+import { provide } from './fetch-shim.js';
+import { runClang } from '@yowasp/clang';
+import { gunzip, unpack } from './pack.js';
+
+// What the learner's file is compiled with: the tree's headers, and the allocation calls renamed
+// to the Lab's, which keep the table of live blocks (web/lab/lab_memory.h).
+const COMPILE = ['--target=wasm32-wasip1', '-O1', '-Wall', '-Wextra', '-fno-color-diagnostics',
+    '-mexec-model=reactor', '-Iinclude',
+    ...['malloc', 'calloc', 'realloc', 'free', 'strdup', 'strndup'].map((f) => `-D${f}=Lab${f[0].toUpperCase()}${f.slice(1)}`)];
+// A stack of a megabyte below the data (a recursion that overflows it traps rather than writing
+// over the module's records), and the memory limit.
+const LINK = ['-Wl,--stack-first', '-Wl,-z,stack-size=1048576'];
+
+let tree = null;
+
+// A nested tree of the flat names ("include/buffers/buffer.h"), as the compiler's files take it.
+function nest(files) {
+    const root = {};
+    for (const [name, bytes] of files) {
+        const parts = name.split('/');
+        let dir = root;
+        for (const part of parts.slice(0, -1)) dir = dir[part] ??= {};
+        dir[parts[parts.length - 1]] = bytes;
+    }
+    return root;
+}
+
+async function start({ compiler, lab }) {
+    for (const [name, bytes] of unpack(await gunzip(compiler))) provide(name, bytes);
+    tree = nest(lab);
+    await runClang(null, {}, { fetchProgress: () => {} }); // compiles the compiler's modules
+    postMessage({ ready: true });
+}
+
+async function build({ id, name, source, link, megabytes }) {
+    let messages = '';
+    const collect = (bytes) => {
+        if (bytes) messages += new TextDecoder().decode(bytes);
+    };
+    const files = { ...tree, [name]: source };
+    const args = ['clang', ...COMPILE, name, ...link, ...LINK, `-Wl,--max-memory=${megabytes << 20}`, '-o', 'module.wasm'];
+    let wasm = null;
+    try {
+        const out = await runClang(args, files, { stdout: collect, stderr: collect, decodeASCII: false });
+        wasm = out['module.wasm'];
+    } catch (e) {
+        if (!('code' in e)) messages += `${e.message}\n`; // an exit status is in the messages already
+    }
+    postMessage({ id, wasm, messages }, wasm ? [wasm.buffer] : []);
+}
+
+self.onmessage = ({ data }) => {
+    (data.compiler ? start(data) : build(data)).catch((e) => postMessage({ id: data.id, failed: e.message }));
+};
