@@ -1,5 +1,6 @@
 // Builds the static site: index.html, the page's one classic script, the embedded data script, the
-// stylesheet, and every .wasm module as it is (for WASI runtimes outside the browser).
+// stylesheet, every .wasm module as it is (for WASI runtimes outside the browser), and the Lab's
+// own script with the notices of the packages inside it (lab/lab.js, lab/NOTICES.txt).
 //   node web/build-site.mjs --input <staging dir> --source <repo root> --out <site dir>
 // The staging dir holds wasm/<name>.wasm, page/<name>.wasm (the page's own modules, in its data
 // only), man/<page>.txt and manifest.json (written by web/wasm/CMakeLists.txt from the build's
@@ -13,6 +14,7 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import * as esbuild from 'esbuild';
+import { INTERFACES, SUPPORT_HEADER } from './page/lab/interfaces.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 
@@ -123,6 +125,49 @@ function pack(entries) {
     return Buffer.concat([length, header, ...entries.map(([, bytes]) => bytes)]);
 }
 
+// The license notice of every npm package of which esbuild put code into the bundle (the inputs
+// of its output, less those shaken out whole), as each package's own license file words it.
+function notices(metafile) {
+    const packages = new Set();
+    const [output] = Object.values(metafile.outputs);
+    for (const [input, { bytesInOutput }] of Object.entries(output.inputs)) {
+        const found = /(?:^|\/)node_modules\/((?:@[^/]+\/)?[^/]+)\//.exec(input);
+        if (found && bytesInOutput > 0) packages.add(found[1]);
+    }
+    return [...packages].sort().map((name) => {
+        const dir = path.join(here, 'node_modules', name);
+        const { version, license } = JSON.parse(fs.readFileSync(path.join(dir, 'package.json'), 'utf8'));
+        const file = fs.readdirSync(dir).find((f) => /^(licen[cs]e|copying|notice)/i.test(f));
+        if (!file) throw new Error(`${name} has no license file to copy into the notices`);
+        return `${name} ${version} (${license})\n\n${fs.readFileSync(path.join(dir, file), 'utf8').trim()}\n`;
+    }).join(`\n${'-'.repeat(72)}\n\n`);
+}
+
+// The Lab, a bundle of its own that the page loads when the Lab first opens; the interfaces'
+// headers go in as they are in the source tree, from which the Lab makes each skeleton.
+async function buildLab(opts) {
+    const headers = {};
+    for (const file of [SUPPORT_HEADER, ...INTERFACES.map((i) => i.header)]) {
+        headers[file] = fs.readFileSync(path.join(opts.source, file), 'utf8');
+    }
+    const out = path.join(opts.out, 'lab');
+    const built = await esbuild.build({
+        entryPoints: [path.join(here, 'page', 'lab', 'main.js')],
+        bundle: true,
+        minify: true,
+        format: 'iife',
+        target: ['chrome100', 'firefox100'],
+        outfile: path.join(out, 'lab.js'),
+        logLevel: 'warning',
+        legalComments: 'none',
+        metafile: true,
+        define: { WB_LAB_HEADERS: JSON.stringify(headers) },
+        banner: { js: '/* workbench Lab; includes CodeMirror and Lezer (MIT): see NOTICES.txt */' },
+    });
+    fs.writeFileSync(path.join(out, 'NOTICES.txt'),
+        `The workbench Lab (lab.js) bundles these packages, under these licenses.\n\n${notices(built.metafile)}`);
+}
+
 async function main() {
     const opts = options(process.argv.slice(2));
     const wasmDir = path.join(opts.input, 'wasm');
@@ -167,12 +212,16 @@ async function main() {
         legalComments: 'none',
         banner: { js: '/* workbench page; includes @bjorn3/browser_wasi_shim (MIT OR Apache-2.0) */' },
     });
+    await buildLab(opts);
     for (const file of ['index.html', 'style.css']) {
         fs.copyFileSync(path.join(here, 'page', file), path.join(opts.out, file));
     }
 
     let total = 0;
-    for (const file of fs.readdirSync(opts.out)) total += fs.statSync(path.join(opts.out, file)).size;
+    for (const file of fs.readdirSync(opts.out, { recursive: true })) {
+        const stat = fs.statSync(path.join(opts.out, file));
+        if (stat.isFile()) total += stat.size;
+    }
     console.log(`site: ${opts.out}: ${modules.length} modules, ${total} bytes in all`);
 }
 
