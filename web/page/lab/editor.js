@@ -28,7 +28,8 @@ const theme = EditorView.theme({
     '.cm-gutters': { backgroundColor: '#f3f4f1', color: '#5d6575', borderRight: '1px solid var(--line)' },
     '.cm-activeLine': { backgroundColor: '#eef3fa' },
     '.cm-activeLineGutter': { backgroundColor: '#e1e8f2', color: '#1f2430' },
-    '&.cm-focused': { outline: '3px solid var(--accent)', outlineOffset: '2px' },
+    // The box around the editor shows the focus (style.css): the gutter would hide this one's.
+    '&.cm-focused': { outline: 'none' },
 });
 
 // Tab indents as in any code editor; CodeMirror's own way out stays: Escape, then Tab moves on.

@@ -45,12 +45,15 @@ function showInterface(lab, iface) {
     say('');
 }
 
+// The bar follows every chunk; the status, which a screen reader reads out, only every tenth.
 function loadCompiler(lab) {
     const progress = $('lab-progress');
+    let said = -1;
     return lab.backend.load((done, total) => {
         progress.max = total || 1;
         progress.value = done;
-        if (done < total) say(`Loading the compiler… ${Math.floor(done * 100 / total)}%`, 'waiting');
+        const tenth = Math.floor(done * 10 / (total || 1));
+        if (done < total && tenth !== said) say(`Loading the compiler… ${(said = tenth) * 10}%`, 'waiting');
     }).then(() => {
         progress.value = progress.max;
         progress.closest('.lab-loading').hidden = true;
