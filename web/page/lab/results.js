@@ -7,9 +7,9 @@ function element(tag, cls, text) {
     return e;
 }
 
-const plural = (n, word) => `${n} ${word}${n === 1 ? '' : 's'}`;
+export const plural = (n, word) => `${n} ${word}${n === 1 ? '' : 's'}`;
 
-// "2 errors, 1 warning", the notes left out: they belong to the messages they follow.
+// The errors and the warnings; notes are left out, as they belong to the messages they follow.
 export function countMessages(diagnostics) {
     const count = (severity) => diagnostics.filter((d) => d.severity === severity).length;
     return { errors: count('error'), warnings: count('warning') };
@@ -67,5 +67,3 @@ export function caseRow(result, open) {
 export function verdict(outcome) {
     return `Passed ${outcome.passed} of ${plural(outcome.total, 'case')}: ${outcome.score} of ${plural(outcome.maxScore, 'point')}`;
 }
-
-export { plural };
