@@ -1,5 +1,6 @@
 // Builds the static site: index.html, the page's one classic script, the embedded data script, the
-// stylesheet, and every .wasm module as it is (for WASI runtimes outside the browser).
+// stylesheet, every .wasm module as it is (for WASI runtimes outside the browser), and the Lab's
+// own script with the notices of the packages inside it (lab/lab.js, lab/NOTICES.txt).
 //   node web/build-site.mjs --input <staging dir> --source <repo root> --out <site dir>
 // The staging dir holds wasm/<name>.wasm, page/<name>.wasm (the page's own modules, in its data
 // only), man/<page>.txt and manifest.json (written by web/wasm/CMakeLists.txt from the build's
@@ -14,6 +15,7 @@ import zlib from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import * as esbuild from 'esbuild';
 import { buildLabData } from './lab-site.mjs';
+import { INTERFACES, SUPPORT_HEADER } from './page/lab/interfaces.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 
@@ -124,6 +126,84 @@ function pack(entries) {
     return Buffer.concat([length, header, ...entries.map(([, bytes]) => bytes)]);
 }
 
+// The license notice of every npm package of which esbuild put code into the bundle (the inputs
+// of its output, less those shaken out whole), as each package's own license file words it.
+// The compiler's package ships no license file: its notice, with those of what it carries, is
+// written out in web/lab/COMPILER-NOTICES.txt.
+const NOTICE_ELSEWHERE = { '@yowasp/clang': 'COMPILER-NOTICES.txt, beside this file' };
+
+function notices(...metafiles) {
+    const packages = new Set();
+    for (const metafile of metafiles) {
+        const [output] = Object.values(metafile.outputs);
+        for (const [input, { bytesInOutput }] of Object.entries(output.inputs)) {
+            const found = /(?:^|\/)node_modules\/((?:@[^/]+\/)?[^/]+)\//.exec(input);
+            if (found && bytesInOutput > 0) packages.add(found[1]);
+        }
+    }
+    return [...packages].sort().map((name) => {
+        const dir = path.join(here, 'node_modules', name);
+        const { version, license } = JSON.parse(fs.readFileSync(path.join(dir, 'package.json'), 'utf8'));
+        if (NOTICE_ELSEWHERE[name]) return `${name} ${version} (${license}): see ${NOTICE_ELSEWHERE[name]}\n`;
+        const file = fs.readdirSync(dir).find((f) => /^(licen[cs]e|copying|notice)/i.test(f));
+        if (!file) throw new Error(`${name} has no license file to copy into the notices`);
+        return `${name} ${version} (${license})\n\n${fs.readFileSync(path.join(dir, file), 'utf8').trim()}\n`;
+    }).join(`\n${'-'.repeat(72)}\n\n`);
+}
+
+// A worker's script, bundled to a text the Lab starts it from (a blob: the page may be opened from
+// file://, where a worker's own file is refused). The compiler's package finds its files by
+// import.meta.url, which the Lab's fetch stands in for.
+async function workerBundle(entry) {
+    const built = await esbuild.build({
+        entryPoints: [path.join(here, 'page', 'lab', entry)],
+        bundle: true,
+        minify: true,
+        format: 'iife',
+        target: ['chrome100', 'firefox100'],
+        write: false,
+        external: ['node:*'],
+        define: { 'import.meta.url': '"https://lab.invalid/"' },
+        logLevel: 'warning',
+        legalComments: 'none',
+        metafile: true,
+    });
+    return { text: built.outputFiles[0].text, metafile: built.metafile };
+}
+
+// The Lab, a bundle of its own that the page loads when the Lab first opens; the interfaces'
+// headers go in as they are in the source tree, from which the Lab makes each skeleton.
+async function buildLab(opts) {
+    const headers = {};
+    for (const file of [SUPPORT_HEADER, ...INTERFACES.map((i) => i.header)]) {
+        headers[file] = fs.readFileSync(path.join(opts.source, file), 'utf8');
+    }
+    const out = path.join(opts.out, 'lab');
+    const parts = buildLabData(opts);
+    const compiler = await workerBundle('compile-worker.js');
+    const checker = await workerBundle('check-worker.js');
+    const built = await esbuild.build({
+        entryPoints: [path.join(here, 'page', 'lab', 'main.js')],
+        bundle: true,
+        minify: true,
+        format: 'iife',
+        target: ['chrome100', 'firefox100'],
+        outfile: path.join(out, 'lab.js'),
+        logLevel: 'warning',
+        legalComments: 'none',
+        metafile: true,
+        define: {
+            WB_LAB_HEADERS: JSON.stringify(headers),
+            WB_LAB_PARTS: JSON.stringify(parts),
+            WB_COMPILE_WORKER: JSON.stringify(compiler.text),
+            WB_CHECK_WORKER: JSON.stringify(checker.text),
+        },
+        banner: { js: '/* workbench Lab; includes CodeMirror and Lezer (MIT): see NOTICES.txt */' },
+    });
+    fs.writeFileSync(path.join(out, 'NOTICES.txt'),
+        `The workbench Lab (lab.js, with its workers) bundles these packages, under these licenses.\n\n${notices(built.metafile, compiler.metafile, checker.metafile)}`);
+}
+
 async function main() {
     const opts = options(process.argv.slice(2));
     const wasmDir = path.join(opts.input, 'wasm');
@@ -174,52 +254,12 @@ async function main() {
     }
 
     let total = 0;
-    for (const file of fs.readdirSync(opts.out)) {
-        const stat = fs.statSync(path.join(opts.out, file));
-        if (stat.isFile()) total += stat.size;
-    }
     let lab = 0;
-    for (const file of fs.readdirSync(path.join(opts.out, 'lab'))) lab += fs.statSync(path.join(opts.out, 'lab', file)).size;
-    console.log(`site: ${opts.out}: ${modules.length} modules, ${total} bytes in all, and the Lab's ${lab} bytes (lab/)`);
-}
-
-// A worker's script, bundled to a text the Lab starts it from (a blob: the page may be opened from
-// file://, where a worker's own file is refused). The compiler's package finds its files by
-// import.meta.url, which the Lab's fetch stands in for.
-async function workerText(entry) {
-    const built = await esbuild.build({
-        entryPoints: [path.join(here, 'page', 'lab', entry)],
-        bundle: true,
-        minify: true,
-        format: 'iife',
-        target: ['chrome100', 'firefox100'],
-        write: false,
-        external: ['node:*'],
-        define: { 'import.meta.url': '"https://lab.invalid/"' },
-        logLevel: 'warning',
-        legalComments: 'none',
-    });
-    return built.outputFiles[0].text;
-}
-
-// The Lab: its data and compiler parts (lab-site.mjs), and lab/lab.js, loaded when it opens.
-async function buildLab(opts) {
-    const parts = buildLabData(opts);
-    await esbuild.build({
-        entryPoints: [path.join(here, 'page', 'lab', 'main.js')],
-        bundle: true,
-        minify: true,
-        format: 'iife',
-        target: ['chrome100', 'firefox100'],
-        outfile: path.join(opts.out, 'lab', 'lab.js'),
-        logLevel: 'warning',
-        legalComments: 'none',
-        define: {
-            WB_LAB_PARTS: JSON.stringify(parts),
-            WB_COMPILE_WORKER: JSON.stringify(await workerText('compile-worker.js')),
-            WB_CHECK_WORKER: JSON.stringify(await workerText('check-worker.js')),
-        },
-    });
+    for (const file of fs.readdirSync(opts.out, { recursive: true })) {
+        const stat = fs.statSync(path.join(opts.out, file));
+        if (stat.isFile()) (file.startsWith('lab') ? lab += stat.size : total += stat.size);
+    }
+    console.log(`site: ${opts.out}: ${modules.length} modules, ${total} bytes, and the Lab's ${lab} bytes (lab/)`);
 }
 
 main().catch((e) => {

@@ -7,7 +7,7 @@
 //   #view=programs&program=palindrome&args=level&run=1&embed=1
 export const LIMITS = { fragment: 65536, commands: 2000, command: 250, files: 16, fileName: 100, lines: 2000 };
 
-const VIEWS = ['buffers', 'programs'];
+const VIEWS = ['buffers', 'programs', 'lab'];
 const FLAGS = ['embed', 'typed', 'eof', 'inside', 'run'];
 
 function whole(text, max, what) {

@@ -4,10 +4,26 @@ import { createProgramsView } from './programs.js';
 import { programList } from './setup.js';
 import { readFragment, writeFragment } from './link.js';
 
+// The Lab's editor and compiler are far larger than the rest of the page, and most visits never
+// open it: its script comes when it is first shown. A classic script, as file:// allows no other.
+function openLab(page) {
+    if (page.lab) return;
+    const section = document.getElementById('lab');
+    page.lab = document.createElement('script');
+    page.lab.src = 'lab/lab.js';
+    page.lab.onload = () => window.wbLab.open(section, page);
+    page.lab.onerror = () => {
+        section.firstElementChild.textContent = 'The Lab could not be loaded: lab/lab.js is missing from this copy of the page.';
+        section.firstElementChild.className = 'failure';
+    };
+    document.head.append(page.lab);
+}
+
 function showView(page, name) {
     page.view = name;
     for (const tab of document.querySelectorAll('.tab')) tab.setAttribute('aria-pressed', String(tab.dataset.view === name));
     for (const section of document.querySelectorAll('.view')) section.hidden = section.id !== name;
+    if (name === 'lab') openLab(page);
 }
 
 function embed(page, on) {
@@ -96,13 +112,14 @@ async function start() {
     await loadData();
     const built = manifest();
     const programs = programList(built);
-    // The page's state: the view shown, whether it is embedded, the URL's pending write, and the
-    // two views, each holding its own.
+    // The page's state: the view shown, whether it is embedded, the URL's pending write, the Lab's
+    // script once asked for, and the two views, each holding its own.
     const page = {
         names: new Set(programs.map((p) => p.name)),
         view: 'buffers',
         embedded: false,
         later: null,
+        lab: null,
         programs: createProgramsView(programs),
         buffers: createBuffersView(built.bufferModules),
     };

@@ -83,9 +83,18 @@ export function createLabBackend(base = 'lab/') {
         };
     }
 
+    // Loads once; a load that failed (a part missing) is tried afresh when asked again.
+    function loaded(onProgress) {
+        loading ??= load(onProgress).catch((e) => {
+            loading = null;
+            throw e;
+        });
+        return loading;
+    }
+
     // { ok, diagnostics, log, module }: the module compiled, or the messages that say why not.
     async function build(iface, name, source) {
-        await (loading ??= load());
+        await loaded();
         const id = lab.next++;
         const reply = await new Promise((resolve) => {
             lab.builds.set(id, resolve);
@@ -172,5 +181,5 @@ export function createLabBackend(base = 'lab/') {
         });
     }
 
-    return { load: (onProgress) => (loading ??= load(onProgress)), build, check };
+    return { load: loaded, build, check };
 }
