@@ -15,7 +15,7 @@ export const LIMITS = { seconds: 2, megabytes: 512 };
 // Workers checking at once.
 const WORKERS = Math.max(1, Math.min(4, navigator.hardwareConcurrency || 2));
 // Cutting a failure down may take this long beyond a case's limit before its uncut script stands.
-const SHRINK_GRACE_SECONDS = 2;
+const SHRINK_GRACE_SECONDS = 3;
 
 const parts = new Map();
 globalThis.wbLabPart = (pack, index, count, text) => {

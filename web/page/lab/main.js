@@ -108,10 +108,14 @@ async function check(lab) {
         ? () => (lab.page.openLabFailure ? lab.page.openLabFailure(result, module)
             : say('The buffers view cannot replay a case in this build of the page', 'bad'))
         : null);
-    const add = (result) => list.append(caseRow(result, opener(result)));
+    let checked = 0;
+    const add = (result) => {
+        list.append(caseRow(result, opener(result)));
+        say(`Checking… ${++checked} cases done`, 'waiting');
+    };
     const outcome = await lab.backend.check(iface, module, { onCase: add });
-    // A backend that hands the cases over only at the end.
-    if (list.children.length !== outcome.results.length) list.replaceChildren(...outcome.results.map((r) => caseRow(r, opener(r))));
+    // The cases come as their workers finish them; at the end they stand in their own order.
+    list.replaceChildren(...outcome.results.map((r) => caseRow(r, opener(r))));
     say(verdict(outcome), outcome.passed === outcome.total ? 'good' : 'bad');
 }
 

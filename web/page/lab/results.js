@@ -18,6 +18,11 @@ export function countMessages(diagnostics) {
 export function showDiagnostics(list, diagnostics, goTo) {
     list.replaceChildren(...diagnostics.map((d) => {
         const item = element('li', `message ${d.severity}`);
+        // A message of the linker's has no line to go to.
+        if (!d.line) {
+            item.textContent = `${d.severity}: ${d.message}`;
+            return item;
+        }
         const button = element('button', null, `line ${d.line}${d.column ? `, column ${d.column}` : ''}: ${d.severity}: ${d.message}`);
         button.type = 'button';
         button.addEventListener('click', () => goTo(d.line, d.column));
