@@ -1,7 +1,8 @@
 // Builds the static site: index.html, the page's one classic script, the embedded data script, the
 // stylesheet, every .wasm module as it is (for WASI runtimes outside the browser), and the Lab's
 // own script with the notices of the packages inside it (lab/lab.js, lab/NOTICES.txt).
-//   node web/build-site.mjs --input <staging dir> --source <repo root> --out <site dir>
+//   node web/build-site.mjs --input <staging dir> --source <repo root> --out <site dir> [--compiler no]
+// (--compiler no: the Lab without its compiler, as a build from Debian's packages alone has it.)
 // The staging dir holds wasm/<name>.wasm, page/<name>.wasm (the page's own modules, in its data
 // only), man/<page>.txt and manifest.json (written by web/wasm/CMakeLists.txt from the build's
 // declarations: the lists the page and its tests take).
@@ -20,13 +21,14 @@ import { INTERFACES, SUPPORT_HEADER } from './page/lab/interfaces.js';
 const here = path.dirname(fileURLToPath(import.meta.url));
 
 function options(argv) {
-    const opts = {};
+    const opts = { compiler: 'yes' };
+    const usage = 'usage: build-site.mjs --input DIR --source DIR --out DIR [--compiler yes|no]';
     for (let i = 0; i < argv.length; i += 2) {
         const key = argv[i].replace(/^--/, '');
-        if (!['input', 'source', 'out'].includes(key) || argv[i + 1] === undefined) {
-            throw new Error(`usage: build-site.mjs --input DIR --source DIR --out DIR (at ${argv[i]})`);
-        }
-        opts[key] = path.resolve(argv[i + 1]);
+        const value = argv[i + 1];
+        if (key === 'compiler' && ['yes', 'no'].includes(value)) opts.compiler = value;
+        else if (['input', 'source', 'out'].includes(key) && value !== undefined) opts[key] = path.resolve(value);
+        else throw new Error(`${usage} (at ${argv[i]})`);
     }
     for (const key of ['input', 'source', 'out']) if (!opts[key]) throw new Error(`missing --${key}`);
     return opts;

@@ -8,7 +8,7 @@
 //                       the headers a C module needs, in parts of a few megabytes each, so that
 //                       the page shows its progress part by part.
 // Each is one gzip stream of named files (pack below), base 64 in a call: wbLabPart(pack, index,
-// count, text). Without the compiler's package (a build from Debian's sources alone), the site
+// count, text). Without the compiler (--compiler no, as the Debian package is built), the site
 // has no lab/compiler-*.js and the Lab says where to get them.
 import fs from 'node:fs';
 import path from 'node:path';
@@ -118,16 +118,12 @@ function linkFiles(labDir) {
 }
 
 function compilerPackage() {
-    try {
-        return path.dirname(require.resolve('@yowasp/clang'));
-    } catch {
-        return null;
-    }
+    return path.dirname(require.resolve('@yowasp/clang'));
 }
 
 // Writes the Lab's data into <out>/lab; returns what lab.js is told of it: the data's parts and
 // the compiler's (none without its package).
-export function buildLabData({ input, source, out }) {
+export function buildLabData({ input, source, out, compiler: withCompiler }) {
     const dir = path.join(out, 'lab');
     fs.rmSync(dir, { recursive: true, force: true });
     fs.mkdirSync(dir, { recursive: true });
@@ -138,7 +134,7 @@ export function buildLabData({ input, source, out }) {
     files.push(...treeHeaders(source));
     const data = writeParts(dir, 'lab-data', pack(files), Infinity);
 
-    const gen = compilerPackage();
+    const gen = withCompiler === 'no' ? null : compilerPackage();
     let compiler = [];
     if (gen) {
         const version = JSON.parse(fs.readFileSync(path.join(gen, '..', 'package.json'), 'utf8')).version;

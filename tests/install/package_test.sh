@@ -132,6 +132,15 @@ if $site; then
     [ -f "$web/index.html" ] || fail "no web site in $web"
     diff -u <("$build/bin/intstack") <(WORKBENCH_WASM_DIR=$web "$source/web/run-wasi.mjs" intstack) ||
         fail "intstack.wasm of the site"
+    # The Lab: the tarball carries its compiler (from npm), the Debian package leaves it out.
+    [ -f "$web/lab/lab.js" ] && [ -f "$web/lab/lab-data-0.js" ] || fail "no Lab in $web/lab"
+    compiler=$(find "$web/lab" -name 'compiler-*.js' | wc -l)
+    case $1 in
+        *.deb) [ "$compiler" -eq 0 ] && [ ! -e "$web/lab/COMPILER-NOTICES.txt" ] ||
+            fail "the Debian package carries the Lab's compiler" ;;
+        *) [ "$compiler" -gt 0 ] && [ -f "$web/lab/COMPILER-NOTICES.txt" ] ||
+            fail "the tarball lacks the Lab's compiler or its notices" ;;
+    esac
 fi
 # A program that cannot be started is reported as a shell reports it.
 rm "$root/usr/libexec/workbench/quiz"
