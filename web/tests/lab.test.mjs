@@ -6,7 +6,8 @@ import test from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { launch, fileUrl, screenshot, violations, pageWidth, source } from './browser.mjs';
+import os from 'node:os';
+import { launch, fileUrl, screenshot, violations, pageWidth, source, site } from './browser.mjs';
 import { INTERFACES, SUPPORT_HEADER } from '../page/lab/interfaces.js';
 import { makeSkeleton, supportTypedefs } from '../page/lab/skeleton.js';
 
@@ -160,5 +161,27 @@ test('chromium: the Lab\'s editor, its work kept, its build and check', async ()
         assert.deepEqual(await violations(phone), []);
     } finally {
         await browser.close();
+    }
+});
+
+// A site built without the compiler (as the Debian package is: --compiler no) says where to get it.
+test('chromium: the Lab without its compiler says where to get it', async () => {
+    const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'lab-site-'));
+    fs.cpSync(site, copy, { recursive: true, filter: (file) => !/compiler-\d+\.js$/.test(file) });
+    const lab = path.join(copy, 'lab', 'lab.js');
+    const script = fs.readFileSync(lab, 'utf8');
+    assert.match(script, /compiler:\[\{[^\]]*\]/);
+    fs.writeFileSync(lab, script.replace(/compiler:\[\{[^\]]*\]/, 'compiler:[]'));
+    const browser = await launch('chromium');
+    try {
+        const page = await browser.newPage(1360, 900);
+        await page.goto(`file://${copy}/index.html`);
+        await page.waitFor(() => document.body.dataset.ready);
+        await openLab(page);
+        await page.waitFor(() => /compiler/.test(document.getElementById('lab-status').textContent));
+        assert.match(await status(page), /^The compiler could not load: This copy of the page has no compiler for the Lab: .*@yowasp\/clang.*workbench-web-/);
+    } finally {
+        await browser.close();
+        fs.rmSync(copy, { recursive: true, force: true });
     }
 });
