@@ -24,6 +24,18 @@ void LabEachLine(void) LAB_EXPORT("lab_line");
 void LabStepCommand(int inside) LAB_EXPORT("step_command");
 void LabFinish(void) LAB_EXPORT("lab_finish");
 
+/* A module has no main: the client is its program. These are here so that a module which defines
+ * one fails to link (a duplicate symbol), as it fails `workbench check`; a main that takes
+ * arguments is __main_argc_argv to the WebAssembly linker. */
+int main(void) {
+    return 0;
+}
+
+int __main_argc_argv(int argc, char **argv) {
+    (void)argc, (void)argv;
+    return 0;
+}
+
 static void *state;
 static char *line;
 static size_t room;

@@ -43,6 +43,8 @@ const FAULTS = [
         details: 'memory error: leak: 1 block of 16 bytes in all still held after FreeBuffer' },
     { name: 'twice.c', change: ['    FreeBlock(buffer);\n', '    FreeBlock(buffer);\n    FreeBlock(buffer);\n'],
         first: /^[a-z ,]+: memory error: double free at the end of input$/, details: 'memory error: double free: FreeBlock(0x' },
+    { name: 'main.c', change: ['#define INITIAL_SIZE 16\n', '#define INITIAL_SIZE 16\nint main(int argc, char **argv) { return argc; }\n'],
+        status: 'Does not compile: 1 error', message: /^error: the module defines main: a module has none/ },
     { name: 'loop.c', change: ['    buffer->gapEnd = buffer->size;\n', '    buffer->gapEnd = buffer->size;\n    for (;;) {\n    }\n'],
         first: /^[a-z ]+: timed out after 2 seconds in line \d+$/, details: '[still running after' },
 ];
@@ -59,8 +61,9 @@ async function checkLab(page) {
         await page.page.setInputFiles('#lab-open', { name: fault.name, mimeType: 'text/x-c', buffer: Buffer.from(plant(fault)) });
         await page.waitFor((name) => document.getElementById('lab-file').textContent === name, fault.name);
         await page.click('#lab-check');
-        await page.waitFor(() => /^Passed/.test(document.getElementById('lab-status').textContent), undefined, 120000);
+        await page.waitFor(() => /^(Passed|Does not compile)/.test(document.getElementById('lab-status').textContent), undefined, 120000);
         if (fault.status) assert.equal(await status(page), fault.status, fault.name);
+        if (fault.message) assert.match(await page.evaluate(() => document.getElementById('lab-diagnostics').textContent), fault.message);
         if (!fault.first) continue;
         const failed = await page.$$eval('#lab-results .case.failed', (rows) => rows.map((r) => ({
             head: `${r.querySelector('.case-name').textContent}: ${r.querySelector('summary').textContent}`,
