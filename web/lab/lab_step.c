@@ -15,8 +15,6 @@
 #include "check/client.h"
 #include "web/lab/lab_memory.h"
 
-#define LAB_EXPORT(name) __attribute__((export_name(name)))
-
 char *LabLine(int length) LAB_EXPORT("step_line");
 void LabStart(void) LAB_EXPORT("lab_start");
 void LabStepStart(void) LAB_EXPORT("step_start");
