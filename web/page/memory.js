@@ -69,10 +69,10 @@ function notes(model) {
 
 const LEGEND = '<p class="m-legend">A byte shows as its character when printable ASCII, a blank as \u2423, ' +
     'any other byte as \u00b7; <b class="m-ptr">\u00b7\u00b7\u00b7\u00b7</b> a word holding an address in a ' +
-    'live block, whose arrow ends at the byte it points to.</p>';
+    'live block: its arrow runs from under it to under the byte it points to, which is outlined.</p>';
 
-// Hoops below the boxes: from the pointer word down out of its box, across, and up into the box
-// it points into, to the byte pointed at (or to the box, past the bytes shown).
+// Hoops below the boxes, so that no line crosses a byte: from under the pointer word's column, to
+// under the column of the byte it points at, which is outlined (past the bytes shown, to the box).
 function drawArrows(holder) {
     const area = holder.querySelector('.m-area');
     const model = holder.memoryModel;
@@ -83,32 +83,34 @@ function drawArrows(holder) {
     if (origin.width === 0) return;
     const boxes = new Map([...area.querySelectorAll('.m-block')].map((e) => [Number(e.dataset.serial), e]));
     const blocks = new Map(model.blocks.map((b) => [b.serial, b]));
-    let paths = '';
+    let paths = '', marks = '';
     for (const word of area.querySelectorAll('[data-p]')) {
         const p = model.pointers[Number(word.dataset.p)];
         const target = boxes.get(p.to);
         if (!target) continue;
         const from = word.getBoundingClientRect();
-        const fromBox = word.closest('.m-block').getBoundingClientRect();
         const toBox = target.getBoundingClientRect();
-        const x1 = from.left + from.width / 2 - origin.left, y1 = from.bottom - origin.top;
-        const below1 = fromBox.bottom - origin.top, below2 = toBox.bottom - origin.top;
-        let x2 = toBox.left + 8 - origin.left, y2 = below2;
+        const x1 = from.left + from.width / 2 - origin.left;
+        const below1 = word.closest('.m-block').getBoundingClientRect().bottom - origin.top;
+        const below2 = toBox.bottom - origin.top;
+        let x2 = toBox.left + 8 - origin.left;
         const block = blocks.get(p.to);
         if (p.at < block.bytes.length) {
             const cols = columns(block);
             const row = target.querySelectorAll('.m-row')[Math.floor(p.at / cols)].getBoundingClientRect();
             const advance = target.querySelector('.m-bytes').getBoundingClientRect().width / cols;
-            x2 = row.left + (p.at % cols + 0.5) * advance - origin.left;
-            y2 = row.bottom - origin.top;
+            const left = row.left + (p.at % cols) * advance - origin.left;
+            x2 = left + advance / 2;
+            marks += `<rect class="m-target" x="${left.toFixed(1)}" y="${(row.top - origin.top).toFixed(1)}" ` +
+                `width="${advance.toFixed(1)}" height="${row.height.toFixed(1)}"/>`;
         }
         const dip = 14 + Math.min(24, Math.abs(x2 - x1) / 8);
-        paths += `<path d="M${x1.toFixed(1)} ${y1.toFixed(1)}V${below1.toFixed(1)}C${x1.toFixed(1)} ${(below1 + dip).toFixed(1)} ` +
-            `${x2.toFixed(1)} ${(below2 + dip).toFixed(1)} ${x2.toFixed(1)} ${below2.toFixed(1)}V${(y2 + 1).toFixed(1)}"/>` +
-            `<path class="m-head-arrow" data-to="${p.to}" d="M${x2.toFixed(1)} ${(y2 + 1).toFixed(1)}l-4 7h8z"/>`;
+        const [a, b, c, d] = [x1, below1, x2, below2].map((v) => v.toFixed(1));
+        paths += `<circle cx="${a}" cy="${b}" r="2.5"/><path d="M${a} ${b}C${a} ${(below1 + dip).toFixed(1)} ${c} ${(below2 + dip).toFixed(1)} ${c} ${d}"/>` +
+            `<path class="m-head-arrow" data-to="${p.to}" d="M${c} ${d}l-4 7h8z"/>`;
     }
     area.insertAdjacentHTML('beforeend', `<svg class="m-arrows" aria-hidden="true" width="${area.scrollWidth}" ` +
-        `height="${area.scrollHeight}">${paths}</svg>`);
+        `height="${area.scrollHeight}">${marks}${paths}</svg>`);
 }
 
 const resized = new ResizeObserver((entries) => {
