@@ -1,83 +1,60 @@
-// The memory picture's model without a browser: which words are pointers, in what order the
-// blocks read, and what a screen reader is told, on memories laid out by hand.
+// A module's memory as the page reads it, without a browser, on memories laid out by hand: which
+// words are pointers, what is copied out, what a screen reader hears, a fault's name. The blocks'
+// reading order is checked in the browser, on chainrow's cells (memory-view.test.mjs).
 import test from 'node:test';
 import assert from 'node:assert/strict';
-import { findPointers, readingOrder, takeMemory, describeMemory, readBlocks, SHOWN_BYTES } from '../page/memory-model.js';
+import { findPointers, takeMemory, describeMemory, readBlocks } from '../page/memory-model.js';
+import { Stepper } from '../page/stepper.js';
 
 const TABLE = 0x2000;
 
-// A memory of 16 KiB holding the table of `blocks` at TABLE (in a shuffled order, as the Lab's
-// table is) and each [address, value] of `words` as a little-endian u32 at any address.
+// 16 KiB holding the table of `blocks` at TABLE, in an order of its own as the Lab's is, and each
+// [address, value] of `words` as a little-endian u32.
 function memoryOf(blocks, words = []) {
     const memory = new Uint8Array(0x4000);
     const data = new DataView(memory.buffer);
-    [...blocks].reverse().forEach((b, i) => {
-        [b.address, b.size, b.serial, b.origin ?? 0].forEach((v, k) => data.setUint32(TABLE + i * 16 + k * 4, v, true));
-    });
+    [...blocks].reverse().forEach((b, i) => [b.address, b.size, b.serial, 0].forEach((v, k) => data.setUint32(TABLE + i * 16 + k * 4, v, true)));
     for (const [address, value] of words) data.setUint32(address, value, true);
     return memory;
 }
 
-const A = { address: 0x100, size: 16, serial: 1 };
-const B = { address: 0x200, size: 16, serial: 2, origin: 1 };
-const ODD = { address: 0x302, size: 10, serial: 3 };
+const [A, B, C, D] = [0x100, 0x200, 0x300, 0x400].map((address, i) => ({ address, size: i < 2 ? 16 : 8, serial: i + 1 }));
+const to = (from, offset, target, at) => [{ from, offset, to: target, at }];
 
 const POINTERS = [
-    ['a pointer to the start of a block', [A, B], [[0x104, 0x200]], Infinity, [{ from: 1, offset: 4, to: 2, at: 0 }]],
-    ['an interior pointer', [A, B], [[0x10c, 0x209]], Infinity, [{ from: 1, offset: 12, to: 2, at: 9 }]],
-    ['a block pointing into itself', [A, B], [[0x208, 0x20c]], Infinity, [{ from: 2, offset: 8, to: 2, at: 12 }]],
-    ['an address no live block holds (freed, or never handed out)', [A, B], [[0x104, 0x280]], Infinity, []],
-    ['one past the end of a block', [A, B], [[0x104, 0x210]], Infinity, []],
-    ['an address between blocks, just before one', [A, B], [[0x104, 0x1ff]], Infinity, []],
-    ['null', [A, B], [[0x104, 0]], Infinity, []],
-    ['a pointer at an unaligned offset', [A, B], [[0x101, 0x200]], Infinity, []],
-    ['a word past the bytes shown', [A, B], [[0x108, 0x200]], 8, []],
-    ['a word just inside the bytes shown', [A, B], [[0x104, 0x200]], 8, [{ from: 1, offset: 4, to: 2, at: 0 }]],
-    ['a word straddling the end of a block', [A, B], [[0x10e, 0x200]], Infinity, []],
-    ['a block at an unaligned address: its aligned words only', [ODD, A], [[0x302, 0x100], [0x304, 0x100]], Infinity,
-        [{ from: 3, offset: 2, to: 1, at: 0 }]],
+    ['to the start of a block', [[0x104, 0x200]], Infinity, to(1, 4, 2, 0)],
+    ['an interior pointer', [[0x10c, 0x209]], Infinity, to(1, 12, 2, 9)],
+    ['into its own block', [[0x208, 0x20c]], Infinity, to(2, 8, 2, 12)],
+    ['an address no live block holds (freed, or never handed out)', [[0x104, 0x280]], Infinity, []],
+    ['one past the end of a block', [[0x104, 0x210]], Infinity, []],
+    ['at an unaligned offset', [[0x101, 0x200]], Infinity, []],
+    ['straddling the end of a block', [[0x10e, 0x200]], Infinity, []],
+    ['past the bytes shown', [[0x108, 0x200]], 8, []],
 ];
 
 test('pointers: aligned words inside blocks whose value lies inside a live block', () => {
-    for (const [name, blocks, words, shown, expected] of POINTERS) {
-        const memory = memoryOf(blocks, words);
-        const table = readBlocks(memory, TABLE, blocks.length);
-        assert.deepEqual(findPointers(table, memory, shown), expected, name);
+    for (const [name, words, shown, expected] of POINTERS) {
+        const memory = memoryOf([A, B], words);
+        assert.deepEqual(findPointers(readBlocks(memory, TABLE, 2), memory, shown), expected, name);
     }
 });
 
-const C = { address: 0x300, size: 8, serial: 3 };
-const D = { address: 0x400, size: 8, serial: 4 };
-
-const ORDERS = [
-    ['nothing points anywhere: by serial', [[0x104, 0]], [1, 2, 3, 4]],
-    ['a chain taken out of order reads along its links', [[0x100, 0x400], [0x400, 0x300], [0x300, 0x200]], [1, 4, 3, 2]],
-    ["a block's pointers in their order in memory", [[0x100, 0x300], [0x104, 0x200]], [1, 3, 2, 4]],
-    ['a cycle is followed once', [[0x300, 0x400], [0x400, 0x300]], [1, 2, 3, 4]],
-    ['blocks nothing reaches follow by serial', [[0x200, 0x400]], [1, 2, 4, 3]],
-];
-
-test('reading order: depth first along the pointers from the first block taken', () => {
-    for (const [name, words, expected] of ORDERS) {
-        const memory = memoryOf([A, B, C, D], words);
-        const blocks = readBlocks(memory, TABLE, 4);
-        assert.deepEqual(readingOrder(blocks, findPointers(blocks, memory)), expected, name);
-    }
-});
-
-test('a memory taken: copies of the bytes shown, the first blocks, and what a screen reader hears', () => {
-    const big = { address: 0x800, size: 1000, serial: 5 };
-    const memory = memoryOf([A, B, C, big], [[0x100, 0x61626364], [0x108, 0x200], [0x10c, 0x300], [0x804, 0x101]]);
+test('a memory taken: copies of the bytes shown, the first 200 blocks, and in words', () => {
+    const memory = memoryOf([A, B, C, { address: 0x800, size: 1000, serial: 5 }], [[0x100, 0x64], [0x108, 0x200], [0x10c, 0x300], [0x804, 0x101]]);
     const model = takeMemory(memory, TABLE, 4);
     memory[0x100] = 0;
-    assert.deepEqual(model.blocks.map((b) => [b.serial, b.bytes.length]), [[1, 16], [2, 16], [3, 8], [5, SHOWN_BYTES]]);
-    assert.equal(model.blocks[0].bytes[0], 0x64, 'a copy, not a view of the memory');
-    assert.equal(model.bytes, 16 + 16 + 8 + 1000);
+    assert.deepEqual(model.blocks.map((b) => [b.serial, b.bytes.length, b.bytes[0]]), [[1, 16, 0x64], [2, 16, 0], [3, 8, 0], [5, 256, 0]]);
     assert.equal(describeMemory(model), '4 blocks, 1040 bytes; block 1 points to blocks 2 and 3; block 5 points to block 1');
-
     const many = Array.from({ length: 205 }, (_, i) => ({ address: 0x100 + i * 8, size: 4, serial: i + 1 }));
-    const crowded = takeMemory(memoryOf(many, many.slice(0, 100).map((b, i) => [b.address, many[i + 1].address])), TABLE, many.length);
-    assert.equal(crowded.blocks.length, 200);
-    assert.equal(crowded.pointers.length, 100);
+    const crowded = takeMemory(memoryOf(many, many.slice(0, 100).map((b, i) => [b.address, many[i + 1].address])), TABLE, 205);
+    assert.deepEqual([crowded.blocks.length, crowded.pointers.length], [200, 100]);
     assert.match(describeMemory(crowded), /^205 blocks, 820 bytes \(the first 200 drawn\); block 1 points to block 2; .*; and 60 more blocks with pointers$/);
+});
+
+test('a memory fault is named from lab_fault, up to its NUL; an end of another kind has none', () => {
+    const memory = { buffer: new ArrayBuffer(64) };
+    new Uint8Array(memory.buffer).set(new TextEncoder().encode('double free\0junk'), 16);
+    const fault = (lab_fault, status) => Stepper.prototype.memoryFault.call({ exports: { memory, lab_fault } }, status);
+    assert.deepEqual([fault(() => 16, 70), fault(() => 0, 1), fault(undefined, 1)], ['memory fault: double free, exit status 70', null, null],
+        'a fault; Error or exit; a module without the Lab\'s memory services');
 });
