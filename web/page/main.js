@@ -140,6 +140,9 @@ async function start() {
         if (location.hash !== currentFragment(page)) apply(page, linked(page, location.hash)).then(() => remember(page));
     });
     remember(page);
+    // The page's views, for what drives them from outside their own controls: a learner's module
+    // handed to the buffers view (page.buffers.setLearner), and the browser tests.
+    window.workbench = page;
     document.body.dataset.ready = 'yes';
 }
 
