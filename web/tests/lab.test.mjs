@@ -73,6 +73,19 @@ async function checkLab(page) {
         else assert.match(failed[0].head, fault.first);
         if (fault.report) assert.equal(`FAIL ${failed[0].head}\n${failed[0].details}`, fault.report);
         if (fault.details) assert.ok(failed[0].details.includes(fault.details), failed[0].details);
+        if (fault.report) {
+            // Opened in the buffers view: the cut-down script stepped to the command that differs,
+            // the learner's pane printing what the report's Actual shows, the others the expected.
+            await page.click('#lab-results .case.failed button');
+            await page.waitFor(() => document.querySelector('.pane[data-module="yours"] .display')?.textContent.startsWith('>'));
+            assert.equal(await page.evaluate(() => document.getElementById('step-label').textContent), 'step 3 of 3: F');
+            const shown = await page.$$eval('.pane', (panes) => Object.fromEntries(panes.map((p) => [p.dataset.module, p.querySelector('.display').textContent])));
+            const [expected, actual] = fault.report.split(/After the last command, expected:\n|Actual:\n/).slice(1);
+            assert.equal(`${shown.yours}\n`, actual);
+            assert.equal(`${shown.gridrow}\n`, expected);
+            await screenshot(page, 'lab-failure-in-buffers');
+            await openLab(page);
+        }
         if (fault.name === 'loop.c') {
             // The page went on meanwhile: the buffers view still takes a command.
             await page.page.getByRole('button', { name: 'Buffers', exact: true }).click();
