@@ -81,8 +81,8 @@ async function checkLab(page) {
             assert.equal(await page.evaluate(() => document.getElementById('step-label').textContent), 'step 3 of 3: F');
             const shown = await page.$$eval('.pane', (panes) => Object.fromEntries(panes.map((p) => [p.dataset.module, p.querySelector('.display').textContent])));
             const [expected, actual] = fault.report.split(/After the last command, expected:\n|Actual:\n/).slice(1);
-            assert.equal(`${shown.yours}\n`, actual);
-            assert.equal(`${shown.gridrow}\n`, expected);
+            assert.equal(shown.yours, actual);
+            assert.equal(shown.gridrow, expected);
             await screenshot(page, 'lab-failure-in-buffers');
             await openLab(page);
         }
