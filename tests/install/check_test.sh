@@ -55,7 +55,8 @@ assert sys.argv[4].encode().decode("unicode_escape") in case["output"], case["ou
 PY
     done <<'TABLE'
 any|s/^    buffer->gapEnd = buffer->size;$/&\n    for (;;) {\n    }/|a jump to the end|timed out after 2 seconds in line 4|J\nF\nE\nIn the last command, expected:\n> E\n a b c\n      ^\n
-any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    if (buffer->gapEnd == buffer->size) exit(3);/|deleting the character after the cursor|ended early: exit status 3 in line
+any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    if (buffer->gapEnd == buffer->size) fputs("giving up\\n", stderr), exit(3);/|deleting the character after the cursor|ended early: exit status 3 in line|Standard error:\ngiving up\n
+any|s/^void FreeBuffer(bufferADT buffer) {$/&\n    printf("bye\\n");/|mixed edits|wrong output at the end of input|At the end of input, expected:\n[nothing]\nActual:\nbye\n
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    printf("deleted\\n");/|mixed edits|wrong output in line 1
 any|s/^void DeleteCharacter(bufferADT buffer) {$/&\n    if (buffer->gapStart == 0) abort();/|deleting the character after the cursor|crashed: signal 6 (Aborted) in line|[killed by signal 6 (Aborted)]
 any|s/^void InsertCharacter(bufferADT buffer, char ch) {$/&\n    if (ch == 'z')\n        for (;;) memset(GetBlock(1 << 26), 1, 1 << 26);/|typing past many blocks and back|ended early: out of memory (the limit is 128 MB) in line 1
