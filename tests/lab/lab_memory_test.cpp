@@ -152,6 +152,11 @@ const faultCase kFaults[] = {
      "memory error: double free: realloc\\(0x"},
 };
 
+// Named in the test's listing by its name, not its bytes.
+void PrintTo(const faultCase &fault, std::ostream *out) {
+    *out << fault.name;
+}
+
 class LabFault : public testing::TestWithParam<faultCase> {};
 
 TEST_P(LabFault, EndsTheProgramWithItsName) {
