@@ -58,30 +58,43 @@ function element(tag, cls, text) {
 function makePanes(view) {
     const holder = document.getElementById('panes');
     return view.modules.map((m) => {
-        const pane = element('article', 'pane');
-        pane.dataset.module = m.name;
-        pane.setAttribute('aria-labelledby', `pane-${m.name}`);
-        const head = element('header');
-        const kind = element('span', 'kind');
-        const title = element('h2', null, m.name);
-        title.id = `pane-${m.name}`;
-        const text = element('pre', 'display');
-        const status = element('div', 'status');
-        const picture = element('div', 'picture');
-        picture.setAttribute('role', 'img');
-        picture.tabIndex = 0;
-        text.tabIndex = 0;
-        const asText = element('details', 'as-text');
-        const drawing = element('pre', 'drawing');
-        drawing.tabIndex = 0;
-        asText.append(element('summary', null, 'the records as text (bufdemo -i)'), drawing);
-        const bytes = element('p', 'bytes');
-        head.append(title, kind,
-            exportButtons(() => picture, () => `${m.name}-step-${view.step}`, `${m.name}'s picture`));
-        pane.append(head, text, status, picture, asText, bytes);
-        holder.append(pane);
-        return { name: m.name, kind, text, status, picture, asText, drawing, bytes };
+        const made = makePane(view, m.name, m.name);
+        made.pane.dataset.module = m.name;
+        if (view.onEdit) {
+            const edit = element('button', 'edit-button', 'Edit source');
+            edit.type = 'button';
+            edit.setAttribute('aria-label', `Edit ${m.name}'s source`);
+            edit.addEventListener('click', () => view.onEdit(m.name));
+            made.head.append(edit);
+        }
+        holder.append(made.pane);
+        return made;
     });
+}
+
+// A pane's parts, for a module `name`, titled `heading`, its ids from `id`.
+function makePane(view, name, heading, id = name) {
+    const pane = element('article', 'pane');
+    pane.setAttribute('aria-labelledby', `pane-${id}`);
+    const head = element('header');
+    const kind = element('span', 'kind');
+    const title = element('h2', null, heading);
+    title.id = `pane-${id}`;
+    const text = element('pre', 'display');
+    const status = element('div', 'status');
+    const picture = element('div', 'picture');
+    picture.setAttribute('role', 'img');
+    picture.tabIndex = 0;
+    text.tabIndex = 0;
+    const asText = element('details', 'as-text');
+    const drawing = element('pre', 'drawing');
+    drawing.tabIndex = 0;
+    asText.append(element('summary', null, 'the records as text (bufdemo -i)'), drawing);
+    const bytes = element('p', 'bytes');
+    head.append(title, kind,
+        exportButtons(() => picture, () => `${id}-step-${view.step}`, `${heading}'s picture`));
+    pane.append(head, text, status, picture, asText, bytes);
+    return { name, pane, head, kind, text, status, picture, asText, drawing, bytes };
 }
 
 // Scratch for patchPicture, made once rather than at every patch: neither carries anything from
@@ -162,9 +175,11 @@ async function paint(view) {
     const step = view.step;
     const request = {};
     view.pending = request;
-    const outcomes = await Promise.all(view.modules.map((m, i) => outcomeAt(view, i, step)));
+    const extra = [...view.extra];
+    const outcomes = await Promise.all([...view.modules.map((m, i) => outcomeAt(view, i, step)),
+        ...extra.map((e) => e.outcome(view.commands, step))]);
     if (view.pending !== request) return;
-    outcomes.forEach((o, i) => paintPane(view.panes[i], o, step));
+    outcomes.forEach((o, i) => paintPane(i < view.panes.length ? view.panes[i] : extra[i - view.panes.length].pane, o, step));
     paintControls(view);
     announce(document.getElementById('step-label').textContent);
     showCursors(view.panes);
@@ -237,7 +252,8 @@ function refuse(input, message) {
 // in the page's elements. Its state (the commands, the step shown, and per module the live module
 // and its step, the checkpoints and the outcomes by step) is this view's own, handed to the
 // functions above; the page reaches it through the methods returned.
-export function createBuffersView(modules) {
+// hooks.onEdit(name), when given, opens a module's sources for editing.
+export function createBuffersView(modules, hooks = {}) {
     const view = {
         modules,
         commands: [],
@@ -250,6 +266,9 @@ export function createBuffersView(modules) {
         pending: null,
         paints: 0,
         controls: null,
+        // Panes beyond the modules' (addPane): { pane, outcome(commands, step) }.
+        extra: [],
+        onEdit: hooks.onEdit,
     };
     view.panes = makePanes(view);
     view.controls = stepControls('step', (i) => { goTo(view, i); }, { first: 'first', back: 'back', slider: 'step', forward: 'forward', last: 'last', label: 'step-label' });
@@ -285,7 +304,26 @@ export function createBuffersView(modules) {
     }
     // Reopens a linked state: its commands, already checked as bufdemo commands, at its step.
     const restore = (commands, step = commands.length) => reset(view, [...commands], step);
+    const removePane = (name) => {
+        for (const e of view.extra.filter((x) => x.pane.name === name)) e.pane.pane.remove();
+        view.extra = view.extra.filter((x) => x.pane.name !== name);
+    };
     return {
+        // A pane of its own for module `name` beside its own (a build of an edit, say), titled
+        // `title`, whose outcome(commands, step) is a promise of what it shows at that step, as
+        // outcomeAt's; it takes the place of one added before for the same name.
+        addPane({ name, title, outcome }) {
+            removePane(name);
+            const pane = makePane(view, name, title, `${name}-added`);
+            pane.pane.classList.add('added');
+            pane.pane.dataset.added = name;
+            const beside = document.querySelector(`#panes .pane[data-module="${name}"]`);
+            if (beside) beside.after(pane.pane);
+            else document.getElementById('panes').append(pane.pane);
+            view.extra.push({ pane, outcome });
+            return paint(view);
+        },
+        removePane,
         restore,
         // The first paint: a linked state's commands at its step, or the empty buffer.
         start: (linked) => (linked ? restore(linked.commands, linked.step) : paint(view)),
