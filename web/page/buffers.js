@@ -63,7 +63,7 @@ function makePanes(view) {
         if (view.onEdit) {
             const edit = element('button', 'edit-button', 'Edit source');
             edit.type = 'button';
-            edit.setAttribute('aria-label', `Edit ${m.name}'s source`);
+            edit.setAttribute('aria-label', `Edit source of ${m.name}`);
             edit.addEventListener('click', () => view.onEdit(m.name));
             made.head.append(edit);
         }

@@ -40,9 +40,29 @@ async function start({ compiler, lab }) {
     tree = nest(lab);
     await runClang(null, {}, { fetchProgress: () => {} }); // compiles the compiler's modules
     postMessage({ ready: true });
+    warm = warmUp();
 }
 
+// The engine compiles the compiler's code with its quick compiler first, and again with its
+// optimising one once the code has run a while, which makes a first build five times as slow as
+// the tenth: a few builds of a small program as soon as the compiler is there, before the
+// learner's first build, which waits for them.
+async function warmUp() {
+    const quiet = { stdout: () => {}, stderr: () => {} };
+    const flags = ['--target=wasm32-wasip1', '-O3', '-msimd128', '-Wall', '-Wextra', '-Wconversion', '-std=c++20', '-fno-exceptions', '-fno-rtti'];
+    for (let i = 0; i < WARM_BUILDS; i++) {
+        const compiled = await runClang(['clang', ...flags, '-c', 'warm.cpp', '-o', 'warm.o'], { 'warm.cpp': WARM }, quiet);
+        await runClang(['clang', '--target=wasm32-wasip1', 'warm.o', '-o', 'warm.wasm'], compiled, quiet);
+    }
+}
+const WARM_BUILDS = 3;
+const WARM = '#include <cstdio>\n#include <cstdlib>\n#include <cstring>\n' +
+    'int main(int argc, char **argv) { printf("%zu\\n", strlen(argv[argc - 1])); return EXIT_SUCCESS; }\n';
+let warm = Promise.resolve();
+const settled = () => warm.catch(() => {});
+
 async function build({ id, name, source, link, megabytes }) {
+    await settled();
     let messages = '';
     const collect = (bytes) => {
         if (bytes) messages += new TextDecoder().decode(bytes);
@@ -72,6 +92,7 @@ function overlay(base, files) {
 }
 
 async function buildSteps({ id, files, steps, output }) {
+    await settled();
     let messages = '';
     const collect = (bytes) => {
         if (bytes) messages += new TextDecoder().decode(bytes);

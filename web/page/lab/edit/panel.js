@@ -87,7 +87,7 @@ export function attachEditing(section, lab) {
     function place(module) {
         const { name, recipe } = state;
         state.built = module ? { texts: new Map(state.texts) } : null;
-        if (recipe.view === 'programs') lab.page.programs.setEdited(name, module ? editedRunner(module) : null);
+        if (recipe.view === 'programs') lab.page.programs.setEdited(name, module ? editedRunner(module, LIMITS.megabytes) : null);
         else if (module) lab.page.buffers.addPane({ name, title: `${name} (edited)`, outcome: editedOutcomes(module) });
         else lab.page.buffers.removePane(name);
     }
@@ -206,11 +206,12 @@ export function attachEditing(section, lab) {
         }
     };
 
-    const others = () => [...section.children].filter((e) => e !== holder);
-    $('edit-back').addEventListener('click', () => {
-        holder.hidden = true;
-        for (const e of others()) e.hidden = false;
-    });
+    // The interfaces' controls step aside while a deliverable is edited (style.css).
+    const editing = (on) => {
+        holder.hidden = !on;
+        section.classList.toggle('editing', on);
+    };
+    $('edit-back').addEventListener('click', () => editing(false));
     $('edit-build').addEventListener('click', exclusive(build));
     $('edit-run').addEventListener('click', exclusive(run));
     $('edit-reset').addEventListener('click', () => state.name && reset());
@@ -218,9 +219,8 @@ export function attachEditing(section, lab) {
     $('edit-patch').addEventListener('click', () => state.name && download(`${state.name}.patch`, patch()));
     $('edit-open').addEventListener('change', (e) => openFile(e.target));
 
-    async function edit(name) {
-        holder.hidden = false;
-        for (const e of others()) e.hidden = true;
+    async function open(name) {
+        editing(true);
         $('edit-name').textContent = name;
         holder.dataset.ready = 'no';
         if (!files) {
@@ -241,5 +241,7 @@ export function attachEditing(section, lab) {
         holder.dataset.ready = 'yes';
     }
 
+    // A deliverable this copy of the page cannot build (no compiler, no recipe) says why.
+    const edit = (name) => open(name).catch((e) => say(`${name} cannot be edited here: ${e.message}`, 'bad'));
     return { edit };
 }

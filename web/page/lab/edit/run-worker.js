@@ -5,8 +5,8 @@ import { runModule } from '../../wasi.js';
 
 self.onmessage = async ({ data: { module, options } }) => {
     try {
-        const { log, status, waiting, fault, files, clockRead, clock } = await runModule(module, options);
-        postMessage({ result: { log, status, waiting, fault, files, clockRead, clock } });
+        const { log, status, waiting, fault, files, clockRead, clock, memory } = await runModule(module, options);
+        postMessage({ result: { log, status, waiting, fault, files, clockRead, clock, memory } });
     } catch (e) {
         postMessage({ failed: e.message || String(e) });
     }
