@@ -51,7 +51,9 @@ export function attachEditing(section, lab) {
     const changed = () => sources().some((file) => state.texts.get(file) !== original(file));
     const key = (file) => `${state.name}:${file}`;
 
-    const editor = createEditor($('edit-editor'), 'edit-editor-hint', (text) => {
+    // Made when a deliverable is first edited: most visits to the Lab never edit one.
+    let editor = null;
+    const makeEditor = () => createEditor($('edit-editor'), 'edit-editor-hint', (text) => {
         if (!sources().includes(state.file)) return;
         state.texts.set(state.file, text);
         edits.save(state.name, state.file, text);
@@ -230,6 +232,7 @@ export function attachEditing(section, lab) {
             edits = createEdits((file) => original(file));
         }
         if (!recipes[name]) throw new Error(`no recipe for ${name} in this copy of the page`);
+        editor ??= makeEditor();
         Object.assign(state, { name, recipe: recipes[name], texts: new Map(), built: null });
         state.diagnostics.clear();
         for (const file of sources()) state.texts.set(file, edits.text(name, file));
