@@ -17,7 +17,8 @@ enum { Guard = 16, GuardByte = 0xFD, FreedByte = 0xDD };
 enum { HeldBack = 1024, HeldBackBytes = 8 << 20, CheckedPerCall = 512, CheckedBytes = 64 << 10 };
 
 typedef struct {
-    uint32_t address, size;
+    uintptr_t address;
+    uint32_t size;
 } heldT;
 
 static labBlockT *blocks;  /* the live blocks, in no order */
@@ -34,12 +35,12 @@ static const char *fault;
 static const char *errorMessage;
 static int outOfMemory;
 
-static uint32_t Home(uint32_t address) {
-    return ((address >> 3) * 2654435761u) & (slotCount - 1);
+static uint32_t Home(uintptr_t address) {
+    return ((uint32_t)(address >> 3) * 2654435761u) & (slotCount - 1);
 }
 
 /* The slot of a live block's address, or slotCount when none is live there. */
-static uint32_t FindSlot(uint32_t address) {
+static uint32_t FindSlot(uintptr_t address) {
     if (slotCount == 0) return 0;
     for (uint32_t i = Home(address); slots[i] != 0; i = (i + 1) & (slotCount - 1))
         if (blocks[slots[i] - 1].address == address) return i;
@@ -63,7 +64,7 @@ static void *Grown(void *old, size_t bytes) {
     return grown;
 }
 
-static void Remember(uint32_t address, uint32_t size, labOriginT origin) {
+static void Remember(uintptr_t address, uint32_t size, labOriginT origin) {
     if (count == room) {
         room = room ? room * 2 : 64;
         blocks = Grown(blocks, room * sizeof *blocks);
@@ -105,10 +106,10 @@ static _Noreturn void Fault(const char *name, const char *what) {
     _Exit(LabFaultStatus);
 }
 
-static _Noreturn void BlockFault(const char *name, uint32_t address, uint32_t size,
+static _Noreturn void BlockFault(const char *name, uintptr_t address, uint32_t size,
                                  const char *since) {
     char what[96];
-    snprintf(what, sizeof what, "block %#x of %u bytes%s", address, size, since);
+    snprintf(what, sizeof what, "block %#lx of %u bytes%s", (unsigned long)address, size, since);
     Fault(name, what);
 }
 
@@ -119,7 +120,7 @@ static bool Filled(const unsigned char *p, size_t n, unsigned char byte) {
 }
 
 static void CheckGuards(const labBlockT *block) {
-    unsigned char *p = (unsigned char *)(uintptr_t)block->address;
+    unsigned char *p = (unsigned char *)block->address;
     if (!Filled(p - Guard, Guard, GuardByte))
         BlockFault("write before the start of a block", block->address, block->size, "");
     if (!Filled(p + block->size, Guard, GuardByte))
@@ -127,7 +128,7 @@ static void CheckGuards(const labBlockT *block) {
 }
 
 static void CheckHeld(const heldT *h) {
-    if (!Filled((unsigned char *)(uintptr_t)h->address, h->size, FreedByte))
+    if (!Filled((unsigned char *)h->address, h->size, FreedByte))
         BlockFault("write to a freed block", h->address, h->size, ", freed before");
 }
 
@@ -136,7 +137,7 @@ static void Release(size_t size) {
     while (heldCount > 0 && (heldCount == HeldBack || heldBytes + size > HeldBackBytes)) {
         heldT *oldest = &held[heldFirst];
         CheckHeld(oldest);
-        free((unsigned char *)(uintptr_t)oldest->address - Guard);
+        free((unsigned char *)oldest->address - Guard);
         heldBytes -= oldest->size;
         heldFirst = (heldFirst + 1) % HeldBack;
         heldCount--;
@@ -153,17 +154,17 @@ static void *Take(size_t size, labOriginT origin) {
     }
     memset(base, GuardByte, Guard);
     memset(base + Guard + size, GuardByte, Guard);
-    Remember((uint32_t)(uintptr_t)(base + Guard), (uint32_t)size, origin);
+    Remember((uintptr_t)(base + Guard), (uint32_t)size, origin);
     return base + Guard;
 }
 
 /* Frees a live block; how names the call ("free"), for a fault's report. */
 static void Give(void *ptr, const char *how) {
-    uint32_t address = (uint32_t)(uintptr_t)ptr;
+    uintptr_t address = (uintptr_t)ptr;
     uint32_t slot = FindSlot(address);
     if (slot == slotCount) {
         char what[64];
-        snprintf(what, sizeof what, "%s(%#x)", how, address);
+        snprintf(what, sizeof what, "%s(%#lx)", how, (unsigned long)address);
         for (uint32_t i = 0; i < heldCount; i++)
             if (held[(heldFirst + i) % HeldBack].address == address) Fault("double free", what);
         Fault("free of a pointer never handed out", what);
@@ -210,7 +211,7 @@ void *LabCalloc(size_t n, size_t size) {
 
 void *LabRealloc(void *ptr, size_t size) {
     if (ptr == NULL) return LabMalloc(size);
-    uint32_t slot = FindSlot((uint32_t)(uintptr_t)ptr);
+    uint32_t slot = FindSlot((uintptr_t)ptr);
     uint32_t old = slot == slotCount ? 0 : blocks[slots[slot] - 1].size;
     if (slot == slotCount) Give(ptr, "realloc"); /* names the fault and ends */
     void *grown = Take(size, LabFromMalloc);

@@ -32,12 +32,12 @@ enum { LabFaultStatus = 70 };
 /* Where a block came from. */
 typedef enum { LabFromGetBlock = 0, LabFromMalloc = 1 } labOriginT;
 
-/* One live block, as the page reads the table: 16 bytes, no padding. */
+/* One live block, as the page reads the table: 16 bytes in wasm32, no padding. */
 typedef struct {
-    uint32_t address; /* of its first byte */
-    uint32_t size;    /* bytes asked for */
-    uint32_t serial;  /* 1 for the first block the program took, and so on */
-    uint32_t origin;  /* a labOriginT */
+    uintptr_t address; /* of its first byte */
+    uint32_t size;     /* bytes asked for */
+    uint32_t serial;   /* 1 for the first block the program took, and so on */
+    uint32_t origin;   /* a labOriginT */
 } labBlockT;
 
 void *LabMalloc(size_t size);
@@ -54,13 +54,20 @@ void LabCheckAll(void);
  */
 void LabExpectEmpty(const char *what);
 
+/* The page's names for what it reads; a native build (the tests') has no exports. */
+#ifdef __wasm__
+#define LAB_EXPORT(name) __attribute__((export_name(name)))
+#else
+#define LAB_EXPORT(name)
+#endif
+
 /* For the page: the table of live blocks, its length, the fault that ended the program (its name,
  * or null), Error's message when Error ended it (or null), and whether GetBlock found no memory. */
-const labBlockT *LabBlocks(void) __attribute__((export_name("lab_blocks")));
-uint32_t LabBlockCount(void) __attribute__((export_name("lab_block_count")));
-const char *LabFault(void) __attribute__((export_name("lab_fault")));
-const char *LabErrorMessage(void) __attribute__((export_name("lab_error")));
-int LabOutOfMemory(void) __attribute__((export_name("lab_out_of_memory")));
+const labBlockT *LabBlocks(void) LAB_EXPORT("lab_blocks");
+uint32_t LabBlockCount(void) LAB_EXPORT("lab_block_count");
+const char *LabFault(void) LAB_EXPORT("lab_fault");
+const char *LabErrorMessage(void) LAB_EXPORT("lab_error");
+int LabOutOfMemory(void) LAB_EXPORT("lab_out_of_memory");
 
 #ifdef __cplusplus
 }

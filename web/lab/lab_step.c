@@ -15,14 +15,24 @@
 #include "check/client.h"
 #include "web/lab/lab_memory.h"
 
-#define LAB_EXPORT(name) __attribute__((export_name(name)))
-
 char *LabLine(int length) LAB_EXPORT("step_line");
 void LabStart(void) LAB_EXPORT("lab_start");
 void LabStepStart(void) LAB_EXPORT("step_start");
 void LabEachLine(void) LAB_EXPORT("lab_line");
 void LabStepCommand(int inside) LAB_EXPORT("step_command");
 void LabFinish(void) LAB_EXPORT("lab_finish");
+
+/* A module has no main: the client is its program. These are here so that a module which defines
+ * one fails to link (a duplicate symbol), as it fails `workbench check`; a main that takes
+ * arguments is __main_argc_argv to the WebAssembly linker. */
+int main(void) {
+    return 0;
+}
+
+int __main_argc_argv(int argc, char **argv) {
+    (void)argc, (void)argv;
+    return 0;
+}
 
 static void *state;
 static char *line;

@@ -34,6 +34,7 @@ judgeT *JudgeNew(const scriptT *script, long megabytes) LAB_EXPORT("judge_new");
 void JudgeTake(judgeT *judge, int kind, long index, const char *bytes, size_t n)
     LAB_EXPORT("judge_frame");
 int JudgeVerdict(const judgeT *judge) LAB_EXPORT("judge_verdict");
+const char *VerdictWords(int verdict) LAB_EXPORT("verdict_name");
 long JudgeReached(const judgeT *judge) LAB_EXPORT("judge_reached");
 void JudgeSetReached(judgeT *judge, long line) LAB_EXPORT("judge_set_reached");
 void JudgeTimedOut(judgeT *judge, double seconds, double elapsed) LAB_EXPORT("judge_time_out");
@@ -130,6 +131,11 @@ void JudgeTake(judgeT *judge, int kind, long index, const char *bytes, size_t n)
 
 int JudgeVerdict(const judgeT *judge) {
     return judge->run.verdict;
+}
+
+/* The verdict's words, as the command's reports give them. */
+const char *VerdictWords(int verdict) {
+    return VerdictName(static_cast<verdictT>(verdict));
 }
 
 long JudgeReached(const judgeT *judge) {

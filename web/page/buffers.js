@@ -1,10 +1,12 @@
 // The buffers view: one command line drives bufdemo over the four buffer modules. Each module
 // is kept alive between commands (stepper.js), so a command costs one command's work however many
 // came before; the outcome of every step is kept for stepping to and fro, and a copy of each
-// module's memory every few steps, from which typing after an earlier step goes on.
+// module's memory every few steps, from which typing after an earlier step goes on. Beside the
+// four reference modules, a pane for a learner's own module (setLearner) steps the same way.
 import { module, textOf, keys } from './data.js';
 import { Stepper } from './stepper.js';
 import { drawRecords, describeBytes, KINDS } from './draw.js';
+import { paintMemory } from './memory.js';
 import { announce, scrollBehavior } from './announce.js';
 import { exportButtons } from './export.js';
 import { stepControls } from './steps.js';
@@ -20,30 +22,44 @@ function keep(track, step, outcome) {
     if (track.outcomes.size > OUTCOMES_KEPT) track.outcomes.delete(track.outcomes.keys().next().value);
 }
 
+// "gridrow's", "yours'".
+const whose = (name) => (name.endsWith('s') ? `${name}'` : `${name}'s`);
+
+const newTrack = (memory) => ({ live: null, at: 0, checkpoints: new Map(), outcomes: new Map(), memory });
+
+const compiled = (m) => (m.learner ? m.module : module(`bufstep-${m.name}`));
+
 // What the panes show for a step: { block, stderr, status, fault, records, recordsError, drawing },
-// the same as a run of bufdemo -j on the commands up to it, ended there.
+// the same as a run of bufdemo -j on the commands up to it, ended there; and while the pane shows
+// the module's memory, that memory as it was at the step (memory, from Stepper.memory), taken
+// as the module passes the step: an outcome kept without it is made again from a checkpoint.
 async function outcomeAt(view, index, step) {
     const track = view.tracks[index];
+    // The learner's pane went, or changed, while this was under way: nothing to show.
+    if (!track) return null;
     const known = track.outcomes.get(step);
-    if (known) return known;
+    if (known && (!track.memory || known.memory !== undefined)) return known;
     if (!track.live || track.at > step) {
         let from = 0;
         for (const k of track.checkpoints.keys()) if (k <= step && k > from) from = k;
         const checkpoint = track.checkpoints.get(from) || null;
         const started = view.generation;
-        const live = await Stepper.start(await module(`bufstep-${view.modules[index].name}`), checkpoint);
+        const live = await Stepper.start(await compiled(view.modules[index]), checkpoint);
         // The commands changed meanwhile: start again from what is left.
-        if (started !== view.generation) return outcomeAt(view, index, step);
+        if (started !== view.generation) return view.tracks[index] === track ? outcomeAt(view, index, step) : null;
         Object.assign(track, { live, at: from });
         keep(track, from, checkpoint ? checkpoint.last : live.outcome(''));
     }
     while (track.at < step) {
         const outcome = track.live.command(view.commands[track.at]);
         track.at += 1;
+        if (track.memory) outcome.memory = track.live.memory();
         keep(track, track.at, outcome);
         if (track.at % CHECKPOINT_EVERY === 0) track.checkpoints.set(track.at, track.live.checkpoint());
     }
-    return track.outcomes.get(step);
+    const outcome = track.outcomes.get(step);
+    if (track.memory && outcome.memory === undefined) outcome.memory = track.live.memory();
+    return outcome;
 }
 
 function element(tag, cls, text) {
@@ -53,32 +69,20 @@ function element(tag, cls, text) {
     return e;
 }
 
-// One pane per module, in the page's #panes; each entry keeps the pane's parts and what its
-// picture last drew (patchPicture).
-function makePanes(view) {
-    const holder = document.getElementById('panes');
-    return view.modules.map((m) => {
-        const made = makePane(view, m.name, m.name);
-        made.pane.dataset.module = m.name;
-        if (view.onEdit) {
-            const edit = element('button', 'edit-button', 'Edit source');
-            edit.type = 'button';
-            edit.setAttribute('aria-label', `Edit source of ${m.name}`);
-            edit.addEventListener('click', () => view.onEdit(m.name));
-            made.head.append(edit);
-        }
-        holder.append(made.pane);
-        return made;
-    });
-}
-
-// A pane's parts, for a module `name`, titled `heading`, its ids from `id`.
-function makePane(view, name, heading, id = name) {
+// A module's pane, in the page's #panes; it keeps the pane's parts and what its picture last drew
+// (patchPicture). A learner's module has no records: its memory stands in their place, shown from
+// the start. An added one (addPane: a rebuild of a module from an edit) shows what a module does,
+// under a title of its own (m.title), beside the module's pane (m.beside), its memory not known;
+// the reference modules' panes offer their sources for editing (view.onEdit).
+function makePane(view, m) {
+    const id = m.added ? `${m.name}-added` : m.name;
     const pane = element('article', 'pane');
+    if (m.added) pane.dataset.added = m.name;
+    else pane.dataset.module = m.name;
     pane.setAttribute('aria-labelledby', `pane-${id}`);
     const head = element('header');
-    const kind = element('span', 'kind');
-    const title = element('h2', null, heading);
+    const kind = element('span', 'kind', m.learner ? 'your module: what it printed, and its memory' : '');
+    const title = element('h2', null, m.title || m.name);
     title.id = `pane-${id}`;
     const text = element('pre', 'display');
     const status = element('div', 'status');
@@ -91,10 +95,35 @@ function makePane(view, name, heading, id = name) {
     drawing.tabIndex = 0;
     asText.append(element('summary', null, 'the records as text (bufdemo -i)'), drawing);
     const bytes = element('p', 'bytes');
-    head.append(title, kind,
-        exportButtons(() => picture, () => `${id}-step-${view.step}`, `${heading}'s picture`));
-    pane.append(head, text, status, picture, asText, bytes);
-    return { name, pane, head, kind, text, status, picture, asText, drawing, bytes };
+    const memory = element('div', 'memory');
+    memory.setAttribute('role', 'img');
+    memory.tabIndex = 0;
+    memory.hidden = !m.learner;
+    const toggle = element('input');
+    toggle.type = 'checkbox';
+    toggle.checked = !!m.learner;
+    toggle.setAttribute('aria-label', `show ${whose(m.name)} memory`);
+    toggle.addEventListener('change', () => {
+        view.tracks[view.modules.indexOf(m)].memory = toggle.checked;
+        paint(view);
+    });
+    const shows = element('label', 'memory-toggle');
+    shows.append(toggle, 'memory');
+    shows.hidden = !!m.added;
+    head.append(title, kind, shows, exportButtons(() => (m.learner ? memory : picture),
+        () => `${id}-step-${view.step}`, `${m.title || m.name}'s picture`));
+    if (view.onEdit && !m.learner && !m.added) {
+        const edit = element('button', 'edit-button', 'Edit source');
+        edit.type = 'button';
+        edit.setAttribute('aria-label', `Edit source of ${m.name}`);
+        edit.addEventListener('click', () => view.onEdit(m.name));
+        head.append(edit);
+    }
+    if (m.learner) picture.hidden = asText.hidden = bytes.hidden = true;
+    pane.append(head, text, status, picture, asText, bytes, memory);
+    if (m.beside) m.beside.after(pane);
+    else document.getElementById('panes').append(pane);
+    return { name: m.name, learner: !!m.learner, pane, head, kind, text, status, picture, asText, drawing, bytes, memory, toggle };
 }
 
 // Scratch for patchPicture, made once rather than at every patch: neither carries anything from
@@ -142,6 +171,15 @@ function paintPane(pane, outcome, step) {
     pane.status.replaceChildren();
     if (outcome.stderr) pane.status.append(element('pre', 'stderr', outcome.stderr));
     if (status) pane.status.append(element('span', 'exit', status));
+    pane.memory.hidden = !pane.toggle.checked;
+    if (pane.toggle.checked) {
+        if (outcome.memory) paintMemory(pane.memory, outcome.memory, whose(pane.name));
+        else {
+            pane.memory.setAttribute('aria-label', `${whose(pane.name)} memory: not known`);
+            pane.memory.replaceChildren(element('p', 'no-records', 'this module keeps no table of its blocks'));
+        }
+    }
+    if (pane.learner) return;
     pane.drawing.textContent = outcome.drawing || 'no records: the program ended before this step';
     if (outcome.records) {
         const drawn = drawRecords(outcome.records);
@@ -175,11 +213,11 @@ async function paint(view) {
     const step = view.step;
     const request = {};
     view.pending = request;
-    const extra = [...view.extra];
+    const panes = [...view.panes, ...view.extra.map((e) => e.pane)];
     const outcomes = await Promise.all([...view.modules.map((m, i) => outcomeAt(view, i, step)),
-        ...extra.map((e) => e.outcome(view.commands, step))]);
+        ...view.extra.map((e) => e.outcome(view.commands, step))]);
     if (view.pending !== request) return;
-    outcomes.forEach((o, i) => paintPane(i < view.panes.length ? view.panes[i] : extra[i - view.panes.length].pane, o, step));
+    outcomes.forEach((o, i) => paintPane(panes[i], o, step));
     paintControls(view);
     announce(document.getElementById('step-label').textContent);
     showCursors(view.panes);
@@ -233,6 +271,40 @@ function reset(view, commands, step) {
     return goTo(view, step);
 }
 
+// The exports a module needs to step as a pane (lab_step.c has them), and no imports but WASI's.
+const STEPS = ['memory', 'step_line', 'step_start', 'step_command'];
+
+function learnerProblem(view, learner) {
+    if (typeof learner.name !== 'string' || !/^[\w.-]{1,40}$/.test(learner.name)) return 'a name of 1 to 40 letters, digits, _ . or -';
+    if (view.modules.some((m) => !m.learner && m.name === learner.name)) return `a name of its own, not ${learner.name}`;
+    if (!(learner.module instanceof WebAssembly.Module)) return 'a compiled WebAssembly.Module';
+    const exported = WebAssembly.Module.exports(learner.module).map((e) => e.name);
+    const missing = STEPS.filter((name) => !exported.includes(name));
+    if (missing.length) return `a module that exports ${missing.join(', ')}`;
+    const foreign = WebAssembly.Module.imports(learner.module).find((i) => i.module !== 'wasi_snapshot_preview1');
+    if (foreign) return `a module that imports nothing but WASI's calls, not ${foreign.module}.${foreign.name}`;
+    return null;
+}
+
+// Puts a learner's module in a pane of its own after the reference ones ({ name, module }), in
+// place of the one there before; null takes it away. It steps through the same commands.
+function setLearner(view, learner) {
+    const problem = learner && learnerProblem(view, learner);
+    if (problem) throw new TypeError(`setLearner needs ${problem}`);
+    const at = view.modules.findIndex((m) => m.learner);
+    if (at >= 0) {
+        view.panes[at].pane.remove();
+        for (const list of [view.modules, view.tracks, view.panes]) list.splice(at, 1);
+    }
+    if (learner) {
+        const m = { name: learner.name, learner: true, module: learner.module };
+        view.modules.push(m);
+        view.tracks.push(newTrack(true));
+        view.panes.push(makePane(view, m));
+    }
+    return paint(view);
+}
+
 // A sample's commands up to its Q (the page needs no quit) without its empty lines.
 function sampleCommands(file) {
     const commands = [];
@@ -255,10 +327,10 @@ function refuse(input, message) {
 // hooks.onEdit(name), when given, opens a module's sources for editing.
 export function createBuffersView(modules, hooks = {}) {
     const view = {
-        modules,
+        modules: [...modules],
         commands: [],
         step: 0,
-        tracks: modules.map(() => ({ live: null, at: 0, checkpoints: new Map(), outcomes: new Map() })),
+        tracks: modules.map(() => newTrack(false)),
         // Counts the changes to the commands, so that a module started before one is not kept.
         generation: 0,
         panes: [],
@@ -270,7 +342,7 @@ export function createBuffersView(modules, hooks = {}) {
         extra: [],
         onEdit: hooks.onEdit,
     };
-    view.panes = makePanes(view);
+    view.panes = view.modules.map((m) => makePane(view, m));
     view.controls = stepControls('step', (i) => { goTo(view, i); }, { first: 'first', back: 'back', slider: 'step', forward: 'forward', last: 'last', label: 'step-label' });
     document.getElementById('buffer-steps').prepend(...view.controls.parts);
     const clear = document.getElementById('clear');
@@ -314,12 +386,9 @@ export function createBuffersView(modules, hooks = {}) {
         // outcomeAt's; it takes the place of one added before for the same name.
         addPane({ name, title, outcome }) {
             removePane(name);
-            const pane = makePane(view, name, title, `${name}-added`);
-            pane.pane.classList.add('added');
-            pane.pane.dataset.added = name;
             const beside = document.querySelector(`#panes .pane[data-module="${name}"]`);
-            if (beside) beside.after(pane.pane);
-            else document.getElementById('panes').append(pane.pane);
+            const pane = makePane(view, { name, title, added: true, beside });
+            pane.pane.classList.add('added');
             view.extra.push({ pane, outcome });
             return paint(view);
         },
@@ -329,5 +398,6 @@ export function createBuffersView(modules, hooks = {}) {
         start: (linked) => (linked ? restore(linked.commands, linked.step) : paint(view)),
         // The commands and the step shown, for the page's link.
         state: () => ({ commands: [...view.commands], step: view.step }),
+        setLearner: (learner) => setLearner(view, learner),
     };
 }

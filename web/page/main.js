@@ -157,6 +157,18 @@ async function start() {
         if (location.hash !== currentFragment(page)) apply(page, linked(page, location.hash)).then(() => remember(page));
     });
     remember(page);
+    // A case the Lab's check failed, replayed in the buffers view: the learner's module in a pane
+    // beside the four, the cut-down script as the commands, stepped to the first command whose
+    // output differs (at is that line's index; the end of input's is the script's length).
+    page.openLabFailure = async (result, module) => {
+        await page.buffers.setLearner({ name: 'yours', module });
+        showView(page, 'buffers');
+        await page.buffers.restore(result.script, Math.min(result.at + 1, result.script.length));
+        remember(page);
+    };
+    // The page's views, for what drives them from outside their own controls: a learner's module
+    // handed to the buffers view (page.buffers.setLearner), and the browser tests.
+    window.workbench = page;
     document.body.dataset.ready = 'yes';
 }
 

@@ -2,8 +2,11 @@
 // command loop as a reactor, called once per command, so that a command costs the same however
 // many came before it. Between calls the module's whole state is its linear memory: a copy of it
 // is a checkpoint, and a fresh instance given that copy goes on from there.
+// A learner's module built in the Lab (web/lab/lab_step.c) steps the same way, but has no
+// records to write (step_records, step_draw): only its memory (memory-model.js) shows inside it.
 import { WASI, WASIProcExit, Fd, File, PreopenDirectory } from '@bjorn3/browser_wasi_shim';
 import { Sink, concat } from './wasi.js';
+import { takeMemory } from './memory-model.js';
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
@@ -47,9 +50,27 @@ export class Stepper {
         try {
             body();
         } catch (e) {
-            if (e instanceof WASIProcExit) this.ended = { status: e.code, fault: null };
+            if (e instanceof WASIProcExit) this.ended = { status: e.code, fault: this.memoryFault(e.code) };
             else this.ended = { status: 134, fault: `stopped: ${e.message || e}` };
         }
+    }
+
+    // The Lab's memory services name the fault that ended the module (lab_memory.h); its own
+    // line on standard error says on what block.
+    memoryFault(status) {
+        const at = this.exports.lab_fault?.() >>> 0;
+        if (!at) return null;
+        const bytes = new Uint8Array(this.exports.memory.buffer);
+        const end = bytes.indexOf(0, at);
+        return `memory fault: ${decoder.decode(bytes.subarray(at, end))}, exit status ${status}`;
+    }
+
+    // The module's live blocks and their bytes as they are now (takeMemory's copy), or null for a
+    // module without the Lab's table of blocks.
+    memory() {
+        const e = this.exports;
+        if (!e.lab_blocks) return null;
+        return takeMemory(new Uint8Array(e.memory.buffer), e.lab_blocks() >>> 0, e.lab_block_count() >>> 0);
     }
 
     take(fd) {
@@ -85,7 +106,7 @@ export class Stepper {
     outcome(block) {
         this.stderr += this.take(2);
         let records = null, recordsError = null, drawing = '';
-        if (!this.ended) {
+        if (!this.ended && this.exports.step_records) {
             this.call(() => {
                 if (this.exports.step_records() === 0) {
                     const file = this.dot.dir.contents.get('records.json');

@@ -15,6 +15,11 @@ export const site = path.resolve(process.env.WORKBENCH_SITE || 'build/web/site')
 export const nativeBin = process.env.WORKBENCH_NATIVE_BIN && path.resolve(process.env.WORKBENCH_NATIVE_BIN);
 export const screenshots = process.env.WORKBENCH_SCREENSHOTS && path.resolve(process.env.WORKBENCH_SCREENSHOTS);
 export const source = path.resolve(path.dirname(new URL(import.meta.url).pathname), '..', '..');
+// Modules built for the tests alone, beside the site (web/lab/CMakeLists.txt: a learner's module).
+const testModules = path.resolve(process.env.WORKBENCH_TEST_MODULES || path.join(site, '..', 'wasm', 'test-modules'));
+export function testModule(name) {
+    return fs.readFileSync(path.join(testModules, `${name}.wasm`));
+}
 
 // The build's lists (web/wasm/CMakeLists.txt): programs, example clients, those that draw, buffer
 // modules.

@@ -6,7 +6,8 @@ import test from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { launch, fileUrl, screenshot, violations, pageWidth, source } from './browser.mjs';
+import os from 'node:os';
+import { launch, fileUrl, screenshot, violations, pageWidth, source, site } from './browser.mjs';
 import { INTERFACES, SUPPORT_HEADER } from '../page/lab/interfaces.js';
 import { makeSkeleton, supportTypedefs } from '../page/lab/skeleton.js';
 
@@ -42,6 +43,8 @@ const FAULTS = [
         details: 'memory error: leak: 1 block of 16 bytes in all still held after FreeBuffer' },
     { name: 'twice.c', change: ['    FreeBlock(buffer);\n', '    FreeBlock(buffer);\n    FreeBlock(buffer);\n'],
         first: /^[a-z ,]+: memory error: double free at the end of input$/, details: 'memory error: double free: FreeBlock(0x' },
+    { name: 'main.c', change: ['#define INITIAL_SIZE 16\n', '#define INITIAL_SIZE 16\nint main(int argc, char **argv) { return argc; }\n'],
+        status: 'Does not compile: 1 error', message: /^error: the module defines main: a module has none/ },
     { name: 'loop.c', change: ['    buffer->gapEnd = buffer->size;\n', '    buffer->gapEnd = buffer->size;\n    for (;;) {\n    }\n'],
         first: /^[a-z ]+: timed out after 2 seconds in line \d+$/, details: '[still running after' },
 ];
@@ -58,8 +61,9 @@ async function checkLab(page) {
         await page.page.setInputFiles('#lab-open', { name: fault.name, mimeType: 'text/x-c', buffer: Buffer.from(plant(fault)) });
         await page.waitFor((name) => document.getElementById('lab-file').textContent === name, fault.name);
         await page.click('#lab-check');
-        await page.waitFor(() => /^Passed/.test(document.getElementById('lab-status').textContent), undefined, 120000);
+        await page.waitFor(() => /^(Passed|Does not compile)/.test(document.getElementById('lab-status').textContent), undefined, 120000);
         if (fault.status) assert.equal(await status(page), fault.status, fault.name);
+        if (fault.message) assert.match(await page.evaluate(() => document.getElementById('lab-diagnostics').textContent), fault.message);
         if (!fault.first) continue;
         const failed = await page.$$eval('#lab-results .case.failed', (rows) => rows.map((r) => ({
             head: `${r.querySelector('.case-name').textContent}: ${r.querySelector('summary').textContent}`,
@@ -69,6 +73,19 @@ async function checkLab(page) {
         else assert.match(failed[0].head, fault.first);
         if (fault.report) assert.equal(`FAIL ${failed[0].head}\n${failed[0].details}`, fault.report);
         if (fault.details) assert.ok(failed[0].details.includes(fault.details), failed[0].details);
+        if (fault.report) {
+            // Opened in the buffers view: the cut-down script stepped to the command that differs,
+            // the learner's pane printing what the report's Actual shows, the others the expected.
+            await page.click('#lab-results .case.failed button');
+            await page.waitFor(() => document.querySelector('.pane[data-module="yours"] .display')?.textContent.startsWith('>'));
+            assert.equal(await page.evaluate(() => document.getElementById('step-label').textContent), 'step 3 of 3: F');
+            const shown = await page.$$eval('.pane', (panes) => Object.fromEntries(panes.map((p) => [p.dataset.module, p.querySelector('.display').textContent])));
+            const [expected, actual] = fault.report.split(/After the last command, expected:\n|Actual:\n/).slice(1);
+            assert.equal(shown.yours, actual);
+            assert.equal(shown.gridrow, expected);
+            await screenshot(page, 'lab-failure-in-buffers');
+            await openLab(page);
+        }
         if (fault.name === 'loop.c') {
             // The page went on meanwhile: the buffers view still takes a command.
             await page.page.getByRole('button', { name: 'Buffers', exact: true }).click();
@@ -160,5 +177,27 @@ test('chromium: the Lab\'s editor, its work kept, its build and check', async ()
         assert.deepEqual(await violations(phone), []);
     } finally {
         await browser.close();
+    }
+});
+
+// A site built without the compiler (as the Debian package is: --compiler no) says where to get it.
+test('chromium: the Lab without its compiler says where to get it', async () => {
+    const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'lab-site-'));
+    fs.cpSync(site, copy, { recursive: true, filter: (file) => !/compiler-\d+\.js$/.test(file) });
+    const lab = path.join(copy, 'lab', 'lab.js');
+    const script = fs.readFileSync(lab, 'utf8');
+    assert.match(script, /compiler:\[\{[^\]]*\]/);
+    fs.writeFileSync(lab, script.replace(/compiler:\[\{[^\]]*\]/, 'compiler:[]'));
+    const browser = await launch('chromium');
+    try {
+        const page = await browser.newPage(1360, 900);
+        await page.goto(`file://${copy}/index.html`);
+        await page.waitFor(() => document.body.dataset.ready);
+        await openLab(page);
+        await page.waitFor(() => /compiler/.test(document.getElementById('lab-status').textContent));
+        assert.match(await status(page), /^The compiler could not load: This copy of the page has no compiler for the Lab: .*@yowasp\/clang.*workbench-web-/);
+    } finally {
+        await browser.close();
+        fs.rmSync(copy, { recursive: true, force: true });
     }
 });

@@ -86,6 +86,12 @@ export function createLabBackend(base = 'lab/') {
             lab.builds.get(data.id)?.(data);
             lab.builds.delete(data.id);
         };
+        // The compiler's worker failing (its memory exhausted) fails the builds waiting on it.
+        lab.compiler.onerror = (e) => {
+            e.preventDefault();
+            for (const resolve of lab.builds.values()) resolve({ failed: `the compiler failed: ${e.message}` });
+            lab.builds.clear();
+        };
     }
 
     // Loads once; a load that failed (a part missing) is tried afresh when asked again.
@@ -127,9 +133,9 @@ export function createLabBackend(base = 'lab/') {
     // Runs every case of the interface on module: { results, score, maxScore, passed, total },
     // each result as onCase is given it when it comes.
     function check(iface, module, { onCase = () => {}, traits = { capacity: 0, reportsEnds: false }, seconds = LIMITS.seconds } = {}) {
-        return new Promise((resolve) => {
+        return new Promise((resolve, reject) => {
             const init = { labcheck: lab.files.get('labcheck.wasm'), iface, traits, module, seconds, megabytes: LIMITS.megabytes };
-            const results = [];
+            const results = [], slots = [];
             let cases = null, next = 0, busy = 0;
             const finish = () => {
                 const score = results.reduce((n, r) => n + r.points, 0);
@@ -145,6 +151,13 @@ export function createLabBackend(base = 'lab/') {
             const start = (pending = null) => {
                 const slot = { worker: workerFrom(WB_CHECK_WORKER), case: -1, since: 0, reached: -1, prefix: null };
                 slot.worker.postMessage(init);
+                // A fault of the checker's own, not of the module: the check stops and says so.
+                slot.worker.onerror = (e) => {
+                    e.preventDefault();
+                    for (const each of slots) each.worker.terminate(), clearInterval(each.watch);
+                    reject(new Error(`the checker failed: ${e.message}`));
+                };
+                slots.push(slot);
                 const give = () => {
                     if (pending !== null) {
                         slot.worker.postMessage(pending);

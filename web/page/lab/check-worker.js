@@ -11,13 +11,9 @@ import { WASI, Fd } from '@bjorn3/browser_wasi_shim';
 import { Sink } from '../wasi.js';
 import { runCase } from './run-case.js';
 
-export const VERDICTS = ['passed', 'wrong output', 'crashed', 'ended early', 'timed out', 'memory error', 'not built'];
 // Cutting a failure down: at most so many shorter runs, and so long for a case.
 const MOST_TRIALS = 300;
 const TRIAL_SECONDS = 2;
-// The page ends a case's worker at its time limit, and must know the line the case was stuck in:
-// each line is said as it starts. (A worker's memory is not shared with the page's where the page
-// is opened from the disk, so a message is the only way.)
 let lab = null;
 
 function labcheck(bytes) {
@@ -84,7 +80,7 @@ function failed(i, judge, script) {
     return {
         ...caseInfo(i),
         points: 0,
-        verdict: VERDICTS[x.judge_verdict(judge)],
+        verdict: text(x.verdict_name(x.judge_verdict(judge))),
         summary: text(x.judge_summary(judge)),
         details: text(x.case_details(i, script, judge)),
         script: lines(script),
@@ -95,6 +91,9 @@ function failed(i, judge, script) {
 function runOne(i) {
     const { x } = lab.check;
     postMessage({ start: i });
+    // The page ends a case's worker at its time limit, and must know the line the case was stuck
+    // in: each line is said as it starts. (A worker's memory is not shared with the page's where
+    // the page is opened from the disk, so a message is the only way.)
     const judge = judged(x.case_script(i), (line) => postMessage({ line: i, reached: line }));
     if (x.judge_verdict(judge) === 0) {
         x.judge_free(judge);

@@ -12,9 +12,10 @@ import { provide } from './fetch-shim.js';
 import { runClang } from '@yowasp/clang';
 import { gunzip, unpack } from './pack.js';
 
-// What the learner's file is compiled with: the tree's headers, and the allocation calls renamed
+// What the learner's file is compiled with: -Wall's warnings (not -Wextra's, which a skeleton's
+// unused parameters would fill), the tree's headers, and the allocation calls renamed
 // to the Lab's, which keep the table of live blocks (web/lab/lab_memory.h).
-const COMPILE = ['--target=wasm32-wasip1', '-O1', '-Wall', '-Wextra', '-fno-color-diagnostics',
+const COMPILE = ['--target=wasm32-wasip1', '-O1', '-Wall', '-fno-color-diagnostics',
     '-mexec-model=reactor', '-Iinclude',
     ...['malloc', 'calloc', 'realloc', 'free', 'strdup', 'strndup'].map((f) => `-D${f}=Lab${f[0].toUpperCase()}${f.slice(1)}`)];
 // A stack of a megabyte below the data (a recursion that overflows it traps rather than writing

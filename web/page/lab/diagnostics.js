@@ -30,6 +30,6 @@ export function parseDiagnostics(messages, file) {
 function linkerWords(message) {
     const missing = /undefined symbol: (\w+)/.exec(message);
     if (missing) return `${missing[1]} is not defined: the interface needs every operation (${message})`;
-    if (/duplicate symbol: main\b/.test(message)) return `the module defines main: a module has none, the client is its program (${message})`;
+    if (/duplicate symbol: (main|__main_argc_argv)\b/.test(message)) return `the module defines main: a module has none, the client is its program (${message})`;
     return message;
 }
