@@ -109,8 +109,7 @@ function makePane(view, m) {
     });
     const shows = element('label', 'memory-toggle');
     shows.append(toggle, 'memory');
-    shows.hidden = !!m.added;
-    head.append(title, kind, shows, exportButtons(() => (m.learner ? memory : picture),
+    head.append(title, kind, m.added ? '' : shows, exportButtons(() => (m.learner ? memory : picture),
         () => `${id}-step-${view.step}`, `${m.title || m.name}'s picture`));
     if (view.onEdit && !m.learner && !m.added) {
         const edit = element('button', 'edit-button', 'Edit source');
