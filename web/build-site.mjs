@@ -184,6 +184,8 @@ async function buildLab(opts) {
     const parts = buildLabData(opts);
     const compiler = await workerBundle('compile-worker.js');
     const checker = await workerBundle('check-worker.js');
+    const runner = await workerBundle('edit/run-worker.js');
+    const stepper = await workerBundle('edit/step-worker.js');
     const built = await esbuild.build({
         entryPoints: [path.join(here, 'page', 'lab', 'main.js')],
         bundle: true,
@@ -199,11 +201,13 @@ async function buildLab(opts) {
             WB_LAB_PARTS: JSON.stringify(parts),
             WB_COMPILE_WORKER: JSON.stringify(compiler.text),
             WB_CHECK_WORKER: JSON.stringify(checker.text),
+            WB_RUN_WORKER: JSON.stringify(runner.text),
+            WB_STEP_WORKER: JSON.stringify(stepper.text),
         },
-        banner: { js: '/* workbench Lab; includes CodeMirror and Lezer (MIT): see NOTICES.txt */' },
+        banner: { js: '/* workbench Lab; includes CodeMirror and Lezer (MIT) and jsdiff (BSD-3-Clause): see NOTICES.txt */' },
     });
     fs.writeFileSync(path.join(out, 'NOTICES.txt'),
-        `The workbench Lab (lab.js, with its workers) bundles these packages, under these licenses.\n\n${notices(built.metafile, compiler.metafile, checker.metafile)}`);
+        `The workbench Lab (lab.js, with its workers) bundles these packages, under these licenses.\n\n${notices(built.metafile, compiler.metafile, checker.metafile, runner.metafile, stepper.metafile)}`);
 }
 
 async function main() {

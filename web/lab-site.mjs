@@ -2,8 +2,8 @@
 // learner's module, loaded only when the Lab opens, as classic scripts (the page opens from
 // file://, where fetch() is refused):
 //   lab/lab-data.js     the checker (labcheck.wasm), the objects and archives a module is linked
-//                       with and each interface's link (web/lab/CMakeLists.txt), and the tree's
-//                       headers: small.
+//                       with and each interface's link (web/lab/CMakeLists.txt), the tree's
+//                       headers, and each deliverable's recipe and sources (edit-site.mjs).
 //   lab/compiler-N.js   clang and LLD for WebAssembly (npm @yowasp/clang), with the C library and
 //                       the headers a C module needs, in parts of a few megabytes each, so that
 //                       the page shows its progress part by part.
@@ -14,21 +14,24 @@ import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { createRequire } from 'node:module';
+import { editData } from './edit-site.mjs';
 
 const require = createRequire(import.meta.url);
 
 // Of a text of base 64 in each compiler part: a progress step every few megabytes.
 const PART = 4 << 20;
 
-// The compiler's own files and which of its resources a C module needs: the C library's headers
-// and archives, and the compiler's own headers but those of other processors' instructions.
+// The compiler's own files and which of its resources a module needs: the C library's headers
+// and archives, the compiler's own headers but those of other processors' instructions, and the
+// C++ library's headers, since most of the tree's programs are C++ (its C headers, <cstdio>,
+// and the C library's wrapped: a program links no C++ runtime).
 const COMPILER_MODULES = ['llvm.core.wasm', 'llvm.core2.wasm', 'llvm.core3.wasm', 'llvm.core4.wasm'];
 const OTHER_MACHINES = /intrin|altivec|opencl|hexagon|hvx|arm_|riscv|msa\.h|vecintrin|hlsl|cuda|ppc|amx|lsx|lasx|sifive|andes|nvptx|hip|s390|htm|avx|sse|mm3dnow|module\.modulemap/;
 function neededResource(name, isDir) {
     const parts = name.replace(/\/$/, '').split('/');
     if (parts[0] === 'include') {
         if (parts.length === 1) return true;
-        if (parts[1] === 'wasm32-wasip1') return true;
+        if (parts[1] === 'wasm32-wasip1' || parts[1] === 'c++') return true;
         return parts.length === 2 && !isDir && !OTHER_MACHINES.test(parts[1]);
     }
     if (parts[0] === 'lib') {
@@ -132,6 +135,10 @@ export function buildLabData({ input, source, out, compiler: withCompiler }) {
     files.push(['labcheck.wasm', fs.readFileSync(path.join(labDir, 'labcheck.wasm'))]);
     files.push(['links.json', Buffer.from(JSON.stringify(links))]);
     files.push(...treeHeaders(source));
+    // What rebuilds each deliverable from an edit (edit-site.mjs); a header there once.
+    const manifest = JSON.parse(fs.readFileSync(path.join(input, 'manifest.json'), 'utf8'));
+    const named = new Set(files.map(([name]) => name));
+    for (const [name, bytes] of editData({ input, source }, manifest)) if (!named.has(name)) files.push([name, bytes]);
     const data = writeParts(dir, 'lab-data', pack(files), Infinity);
 
     const gen = withCompiler === 'no' ? null : compilerPackage();

@@ -22,6 +22,9 @@ execute_process(COMMAND ${STRIP} --strip-all ${LAB}/labcheck.wasm -o ${STAGE}/la
                 COMMAND_ERROR_IS_FATAL ANY)
 file(GLOB links ${LAB}/*.link)
 file(COPY ${links} DESTINATION ${STAGE}/lab)
+# Each deliverable's recipe for rebuilding it in the page (EDIT, web/edit/CMakeLists.txt).
+file(GLOB recipes ${EDIT}/*.compile ${EDIT}/*.link)
+file(COPY ${recipes} DESTINATION ${STAGE}/edit)
 foreach(page IN LISTS PAGES)
   cmake_path(GET page FILENAME name)
   execute_process(COMMAND ${GROFF} -mandoc -Tutf8 -P-cbou -rLL=78n ${page}

@@ -71,15 +71,19 @@ function element(tag, cls, text) {
 
 // A module's pane, in the page's #panes; it keeps the pane's parts and what its picture last drew
 // (patchPicture). A learner's module has no records: its memory stands in their place, shown from
-// the start.
+// the start. An added one (addPane: a rebuild of a module from an edit) shows what a module does,
+// under a title of its own (m.title), beside the module's pane (m.beside), its memory not known;
+// the reference modules' panes offer their sources for editing (view.onEdit).
 function makePane(view, m) {
+    const id = m.added ? `${m.name}-added` : m.name;
     const pane = element('article', 'pane');
-    pane.dataset.module = m.name;
-    pane.setAttribute('aria-labelledby', `pane-${m.name}`);
+    if (m.added) pane.dataset.added = m.name;
+    else pane.dataset.module = m.name;
+    pane.setAttribute('aria-labelledby', `pane-${id}`);
     const head = element('header');
     const kind = element('span', 'kind', m.learner ? 'your module: what it printed, and its memory' : '');
-    const title = element('h2', null, m.name);
-    title.id = `pane-${m.name}`;
+    const title = element('h2', null, m.title || m.name);
+    title.id = `pane-${id}`;
     const text = element('pre', 'display');
     const status = element('div', 'status');
     const picture = element('div', 'picture');
@@ -105,12 +109,20 @@ function makePane(view, m) {
     });
     const shows = element('label', 'memory-toggle');
     shows.append(toggle, 'memory');
-    head.append(title, kind, shows, exportButtons(() => (m.learner ? memory : picture),
-        () => `${m.name}-step-${view.step}`, `${m.name}'s picture`));
+    head.append(title, kind, m.added ? '' : shows, exportButtons(() => (m.learner ? memory : picture),
+        () => `${id}-step-${view.step}`, `${m.title || m.name}'s picture`));
+    if (view.onEdit && !m.learner && !m.added) {
+        const edit = element('button', 'edit-button', 'Edit source');
+        edit.type = 'button';
+        edit.setAttribute('aria-label', `Edit source of ${m.name}`);
+        edit.addEventListener('click', () => view.onEdit(m.name));
+        head.append(edit);
+    }
     if (m.learner) picture.hidden = asText.hidden = bytes.hidden = true;
     pane.append(head, text, status, picture, asText, bytes, memory);
-    document.getElementById('panes').append(pane);
-    return { name: m.name, learner: !!m.learner, pane, kind, text, status, picture, asText, drawing, bytes, memory, toggle };
+    if (m.beside) m.beside.after(pane);
+    else document.getElementById('panes').append(pane);
+    return { name: m.name, learner: !!m.learner, pane, head, kind, text, status, picture, asText, drawing, bytes, memory, toggle };
 }
 
 // Scratch for patchPicture, made once rather than at every patch: neither carries anything from
@@ -200,9 +212,11 @@ async function paint(view) {
     const step = view.step;
     const request = {};
     view.pending = request;
-    const outcomes = await Promise.all(view.modules.map((m, i) => outcomeAt(view, i, step)));
+    const panes = [...view.panes, ...view.extra.map((e) => e.pane)];
+    const outcomes = await Promise.all([...view.modules.map((m, i) => outcomeAt(view, i, step)),
+        ...view.extra.map((e) => e.outcome(view.commands, step))]);
     if (view.pending !== request) return;
-    outcomes.forEach((o, i) => paintPane(view.panes[i], o, step));
+    outcomes.forEach((o, i) => paintPane(panes[i], o, step));
     paintControls(view);
     announce(document.getElementById('step-label').textContent);
     showCursors(view.panes);
@@ -309,7 +323,8 @@ function refuse(input, message) {
 // in the page's elements. Its state (the commands, the step shown, and per module the live module
 // and its step, the checkpoints and the outcomes by step) is this view's own, handed to the
 // functions above; the page reaches it through the methods returned.
-export function createBuffersView(modules) {
+// hooks.onEdit(name), when given, opens a module's sources for editing.
+export function createBuffersView(modules, hooks = {}) {
     const view = {
         modules: [...modules],
         commands: [],
@@ -322,6 +337,9 @@ export function createBuffersView(modules) {
         pending: null,
         paints: 0,
         controls: null,
+        // Panes beyond the modules' (addPane): { pane, outcome(commands, step) }.
+        extra: [],
+        onEdit: hooks.onEdit,
     };
     view.panes = view.modules.map((m) => makePane(view, m));
     view.controls = stepControls('step', (i) => { goTo(view, i); }, { first: 'first', back: 'back', slider: 'step', forward: 'forward', last: 'last', label: 'step-label' });
@@ -357,7 +375,23 @@ export function createBuffersView(modules) {
     }
     // Reopens a linked state: its commands, already checked as bufdemo commands, at its step.
     const restore = (commands, step = commands.length) => reset(view, [...commands], step);
+    const removePane = (name) => {
+        for (const e of view.extra.filter((x) => x.pane.name === name)) e.pane.pane.remove();
+        view.extra = view.extra.filter((x) => x.pane.name !== name);
+    };
     return {
+        // A pane of its own for module `name` beside its own (a build of an edit, say), titled
+        // `title`, whose outcome(commands, step) is a promise of what it shows at that step, as
+        // outcomeAt's; it takes the place of one added before for the same name.
+        addPane({ name, title, outcome }) {
+            removePane(name);
+            const beside = document.querySelector(`#panes .pane[data-module="${name}"]`);
+            const pane = makePane(view, { name, title, added: true, beside });
+            pane.pane.classList.add('added');
+            view.extra.push({ pane, outcome });
+            return paint(view);
+        },
+        removePane,
         restore,
         // The first paint: a linked state's commands at its step, or the empty buffer.
         start: (linked) => (linked ? restore(linked.commands, linked.step) : paint(view)),

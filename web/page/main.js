@@ -11,12 +11,22 @@ function openLab(page) {
     const section = document.getElementById('lab');
     page.lab = document.createElement('script');
     page.lab.src = 'lab/lab.js';
-    page.lab.onload = () => window.wbLab.open(section, page);
+    page.lab.onload = () => {
+        window.wbLab.open(section, page);
+        if (page.editing) editSource(page, page.editing);
+    };
     page.lab.onerror = () => {
         section.firstElementChild.textContent = 'The Lab could not be loaded: lab/lab.js is missing from this copy of the page.';
         section.firstElementChild.className = 'failure';
     };
     document.head.append(page.lab);
+}
+
+// "Edit source" on a program or a buffer module: its sources in the Lab, once the Lab has come.
+function editSource(page, name) {
+    page.editing = name;
+    if (page.view !== 'lab') showView(page, 'lab');
+    if (window.wbLab?.edit) window.wbLab.edit(document.getElementById('lab'), name);
 }
 
 function showView(page, name) {
@@ -113,16 +123,23 @@ async function start() {
     const built = manifest();
     const programs = programList(built);
     // The page's state: the view shown, whether it is embedded, the URL's pending write, the Lab's
-    // script once asked for, and the two views, each holding its own.
+    // script once asked for, and the two views, each holding its own; and
+    // the deliverable last asked to be edited, and the views' way into the Lab for it.
     const page = {
         names: new Set(programs.map((p) => p.name)),
         view: 'buffers',
         embedded: false,
         later: null,
         lab: null,
-        programs: createProgramsView(programs),
-        buffers: createBuffersView(built.bufferModules),
+        editing: null,
+        showView: (name) => {
+            showView(page, name);
+            remember(page);
+        },
     };
+    const hooks = { onEdit: (name) => editSource(page, name) };
+    page.programs = createProgramsView(programs, hooks);
+    page.buffers = createBuffersView(built.bufferModules, hooks);
     const state = linked(page, location.hash);
     embed(page, !!state.embed);
     for (const tab of document.querySelectorAll('.tab')) {

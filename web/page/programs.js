@@ -84,12 +84,13 @@ async function run(view, program, state) {
     } else {
         Object.assign(options, { stdin: state.stdin, clock: clockFor(state) });
     }
-    state.result = await runModule(await module(program.name), options);
+    // A module rebuilt from an edit in the Lab runs in the finished one's place, its own way.
+    const start = view.edited.get(program.name) ?? (async (o) => runModule(await module(program.name), o));
+    state.result = await start(options);
     if (inside) {
         // A dialogue stopped at a read has its drawings still in the C library's buffer: the same
         // lines run again to their end give the file as it would be had the learner ended there.
-        const files = state.result.waiting
-            ? (await runModule(await module(program.name), { ...options, eof: true })).files : state.result.files;
+        const files = state.result.waiting ? (await start({ ...options, eof: true })).files : state.result.files;
         state.drawings = decoder.decode(files[VIEW_FILE] || new Uint8Array(0)).split('\n').filter((l) => l).map((l) => {
             try { return JSON.parse(l); } catch (e) { return { kind: 'not JSON', line: l }; }
         });
@@ -303,13 +304,26 @@ function showProgram(view, program) {
         } }), ' show the inside: run it with ', element('code', {}, program.view),
         ` added, as its manual page says, and draw each line of ${VIEW_FILE} below its output`) : '';
     document.getElementById('program').replaceChildren(
-        element('header', {}, element('h2', {}, program.name), element('p', { class: 'summary' }, summary(program),
+        element('header', {}, element('h2', {}, program.name, editedTag(view, program.name)), element('p', { class: 'summary' }, summary(program),
             program.note ? element('span', { class: 'note' }, program.note) : ''),
-            element('button', { type: 'button', class: 'manual-button', onclick: () => showManual(program) }, 'manual page')),
+            element('button', { type: 'button', class: 'manual-button', onclick: () => showManual(program) }, 'manual page'),
+            view.onEdit ? element('button', { type: 'button', class: 'edit-button', onclick: () => view.onEdit(program.name) }, 'Edit source') : ''),
         form, toggle,
         element('div', { class: 'inputs' }, filesBlock(program, state), stdinBlock(view, program, state)),
         element('div', { id: 'output', class: 'output' }));
     showResult(view, program, state);
+}
+
+// "edited": a module rebuilt from an edit runs in place of the finished one.
+function editedTag(view, name) {
+    return view.edited.has(name) ? element('span', { class: 'tag edited' }, 'edited') : '';
+}
+
+function markEdited(view) {
+    for (const b of document.querySelectorAll('.program-list button')) {
+        b.querySelector('.edited')?.remove();
+        b.append(editedTag(view, b.dataset.name));
+    }
 }
 
 function selectProgram(view, name) {
@@ -379,8 +393,9 @@ async function restoreProgram(view, linked) {
 // The programs view over `programs` (setup.js's list), made in the page's elements. Its state (each
 // program's settings and last run, and the program shown) is this view's own, handed to the
 // functions above; the page reaches it through the methods returned.
-export function createProgramsView(programs) {
-    const view = { programs, states: new Map(), current: null };
+// hooks.onEdit(name), when given, opens a program's sources for editing.
+export function createProgramsView(programs, hooks = {}) {
+    const view = { programs, states: new Map(), current: null, edited: new Map(), onEdit: hooks.onEdit };
     const list = document.getElementById('program-list');
     const group = (title, items) => {
         list.append(element('h3', {}, title));
@@ -399,5 +414,21 @@ export function createProgramsView(programs) {
         },
         state: () => programState(view),
         restore: (linked) => restoreProgram(view, linked),
+        // run(options) -> a result as runModule's runs the program from now on; null: the
+        // finished module again. Its last run stays shown until it runs again.
+        setEdited(name, run) {
+            if (run) view.edited.set(name, run);
+            else view.edited.delete(name);
+            markEdited(view);
+            if (view.current?.name === name) showProgram(view, view.current);
+        },
+        // Shows a program and runs it with its settings, as its Run button does.
+        runProgram(name) {
+            const program = view.programs.find((p) => p.name === name);
+            const state = stateOf(view, program);
+            if (state.typed) Object.assign(state, { lines: [], eof: false, dialogueClock: null, result: null });
+            showProgram(view, program);
+            return run(view, program, state);
+        },
     };
 }

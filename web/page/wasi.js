@@ -110,7 +110,8 @@ export function concat(chunks) {
 //   files     the files of the preopened "."; share: those of /share/workbench
 //   clock     the realtime clock in whole seconds (default: now)
 // Returns the log ({fd, bytes} in order; fd 0 is an echoed line), stdout, stderr, the status (null
-// when stopped for input), the files of "." after the run, and whether it read the clock.
+// when stopped for input), the files of "." after the run, whether it read the clock, and the
+// size its memory grew to.
 export async function runModule(module, options) {
     const encoder = new TextEncoder();
     const run = {
@@ -172,5 +173,7 @@ export async function runModule(module, options) {
         files: after,
         clockRead: run.clockRead,
         clock,
+        // How far its memory grew, in bytes: a run at its module's limit ran out of memory.
+        memory: instance.exports.memory.buffer.byteLength,
     };
 }

@@ -158,11 +158,12 @@ export function sampleText(key) {
 }
 
 // A native program run the way the page runs its module: in a scratch dir holding the given files.
-export function runNative(program, { args = [], stdin = '', files = {} } = {}) {
-    if (!nativeBin) throw new Error('WORKBENCH_NATIVE_BIN is not set');
+// bin: where the program is, when not the native build's (a build of an edited copy).
+export function runNative(program, { args = [], stdin = '', files = {}, bin = nativeBin } = {}) {
+    if (!bin) throw new Error('WORKBENCH_NATIVE_BIN is not set');
     const dir = fs.mkdtempSync(path.join(process.env.TMPDIR || '/tmp', 'wb-native-'));
     for (const [name, text] of Object.entries(files)) fs.writeFileSync(path.join(dir, name), text);
-    const done = spawnSync(path.join(nativeBin, program), args, { cwd: dir, input: stdin, encoding: 'utf8' });
+    const done = spawnSync(path.join(bin, program), args, { cwd: dir, input: stdin, encoding: 'utf8' });
     // The files in "." afterwards, such as what -j FILE wrote.
     const after = Object.fromEntries(fs.readdirSync(dir).map((name) => [name, fs.readFileSync(path.join(dir, name), 'utf8')]));
     fs.rmSync(dir, { recursive: true, force: true });

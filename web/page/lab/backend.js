@@ -2,7 +2,8 @@
 // classic scripts: the page may be opened from file://), builds a learner's file in the
 // compiler's worker, and checks the module in workers of the checker's, one case at a time each,
 // ending a worker whose case passes the time limit.
-//   createLabBackend() -> { load(onProgress), build(iface, name, source), check(iface, module, options) }
+//   createLabBackend() -> { load(onProgress), build(iface, name, source), check(iface, module, options),
+//                           buildSteps(job), files() }
 import { fromBase64, gunzip, unpack } from './pack.js';
 import { parseDiagnostics } from './diagnostics.js';
 
@@ -40,7 +41,7 @@ function joined(chunks) {
     return bytes;
 }
 
-function workerFrom(source) {
+export function workerFrom(source) {
     return new Worker(URL.createObjectURL(new Blob([source], { type: 'text/javascript' })));
 }
 
@@ -51,6 +52,9 @@ export const NO_COMPILER = 'This copy of the page has no compiler for the Lab: i
 export function createLabBackend(base = 'lab/') {
     let loading = null;
     const lab = { files: null, links: null, compiler: null, builds: new Map(), next: 0 };
+    // The Lab's data comes before the compiler: what shows the tree's sources need not wait.
+    let dataReady;
+    const dataLoaded = new Promise((resolve) => { dataReady = resolve; });
 
     async function load(onProgress = () => {}) {
         const compilerParts = WB_LAB_PARTS.compiler;
@@ -64,6 +68,7 @@ export function createLabBackend(base = 'lab/') {
         }
         lab.files = unpack(await gunzip(joined(parts.get('lab-data'))));
         lab.links = JSON.parse(new TextDecoder().decode(lab.files.get('links.json')));
+        dataReady();
         for (const part of compilerParts) {
             await loadScript(base + part.file);
             onProgress(done += part.bytes, total);
@@ -100,16 +105,29 @@ export function createLabBackend(base = 'lab/') {
 
     // { ok, diagnostics, log, module }: the module compiled, or the messages that say why not.
     async function build(iface, name, source) {
+        const reply = await compile({ name, source, link: lab.links[iface], megabytes: LIMITS.megabytes });
+        const diagnostics = parseDiagnostics(reply.messages, name);
+        const module = reply.wasm ? await WebAssembly.compile(reply.wasm) : null;
+        return { ok: !!module, diagnostics, log: reply.messages, module };
+    }
+
+    // The compiler's answer to a job, once it is loaded.
+    async function compile(job) {
         await loaded();
         const id = lab.next++;
         const reply = await new Promise((resolve) => {
             lab.builds.set(id, resolve);
-            lab.compiler.postMessage({ id, name, source, link: lab.links[iface], megabytes: LIMITS.megabytes });
+            lab.compiler.postMessage({ id, ...job });
         });
         if (reply.failed) throw new Error(reply.failed);
-        const diagnostics = parseDiagnostics(reply.messages, name);
+        return reply;
+    }
+
+    // A deliverable built from its recipe's steps (edit/build.js): { ok, log, module }.
+    async function buildSteps(job) {
+        const reply = await compile(job);
         const module = reply.wasm ? await WebAssembly.compile(reply.wasm) : null;
-        return { ok: !!module, diagnostics, log: reply.messages, module };
+        return { ok: !!module, log: reply.messages, module };
     }
 
     // Runs every case of the interface on module: { results, score, maxScore, passed, total },
@@ -194,5 +212,7 @@ export function createLabBackend(base = 'lab/') {
         });
     }
 
-    return { load: loaded, build, check };
+    // The Lab's data, unpacked (lab-site.mjs): name -> bytes, once its part has loaded.
+    const files = () => Promise.race([dataLoaded, loaded()]).then(() => lab.files);
+    return { load: loaded, build, check, buildSteps, files };
 }

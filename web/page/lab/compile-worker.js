@@ -5,6 +5,9 @@
 //                      answered { ready } when the compiler's modules are compiled
 //   { id, name, source, link, megabytes }  a build: answered { id, wasm, messages }, wasm null
 //                      when it did not build
+//   { id, files, steps, output }  a build of a deliverable (edit/build.js): the files (path ->
+//                      text) laid over the tree, then each step's clang arguments in turn, each
+//                      seeing what the one before wrote; answered as a build, wasm the output
 import { provide } from './fetch-shim.js';
 import { runClang } from '@yowasp/clang';
 import { gunzip, unpack } from './pack.js';
@@ -38,9 +41,29 @@ async function start({ compiler, lab }) {
     tree = nest(lab);
     await runClang(null, {}, { fetchProgress: () => {} }); // compiles the compiler's modules
     postMessage({ ready: true });
+    warm = warmUp();
 }
 
+// The engine compiles the compiler's code with its quick compiler first, and again with its
+// optimising one once the code has run a while, which makes a first build five times as slow as
+// the tenth: a few builds of a small program as soon as the compiler is there, before the
+// learner's first build, which waits for them.
+async function warmUp() {
+    const quiet = { stdout: () => {}, stderr: () => {} };
+    const flags = ['--target=wasm32-wasip1', '-O3', '-msimd128', '-Wall', '-Wextra', '-Wconversion', '-std=c++20', '-fno-exceptions', '-fno-rtti'];
+    for (let i = 0; i < WARM_BUILDS; i++) {
+        const compiled = await runClang(['clang', ...flags, '-c', 'warm.cpp', '-o', 'warm.o'], { 'warm.cpp': WARM }, quiet);
+        await runClang(['clang', '--target=wasm32-wasip1', 'warm.o', '-o', 'warm.wasm'], compiled, quiet);
+    }
+}
+const WARM_BUILDS = 3;
+const WARM = '#include <cstdio>\n#include <cstdlib>\n#include <cstring>\n' +
+    'int main(int argc, char **argv) { printf("%zu\\n", strlen(argv[argc - 1])); return EXIT_SUCCESS; }\n';
+let warm = Promise.resolve();
+const settled = () => warm.catch(() => {});
+
 async function build({ id, name, source, link, megabytes }) {
+    await settled();
     let messages = '';
     const collect = (bytes) => {
         if (bytes) messages += new TextDecoder().decode(bytes);
@@ -57,6 +80,36 @@ async function build({ id, name, source, link, megabytes }) {
     postMessage({ id, wasm, messages }, wasm ? [wasm.buffer] : []);
 }
 
+// The tree with files put in at their paths, the tree itself left as it was.
+function overlay(base, files) {
+    const root = { ...base };
+    for (const [name, text] of Object.entries(files)) {
+        const parts = name.split('/');
+        let dir = root;
+        for (const part of parts.slice(0, -1)) dir = dir[part] = { ...dir[part] };
+        dir[parts[parts.length - 1]] = text;
+    }
+    return root;
+}
+
+async function buildSteps({ id, files, steps, output }) {
+    await settled();
+    let messages = '';
+    const collect = (bytes) => {
+        if (bytes) messages += new TextDecoder().decode(bytes);
+    };
+    let wasm = null;
+    try {
+        let now = overlay(tree, files);
+        for (const args of steps) now = await runClang(args, now, { stdout: collect, stderr: collect, decodeASCII: false });
+        wasm = now[output];
+    } catch (e) {
+        if (!('code' in e)) messages += `${e.message}\n`;
+    }
+    postMessage({ id, wasm, messages }, wasm ? [wasm.buffer] : []);
+}
+
 self.onmessage = ({ data }) => {
-    (data.compiler ? start(data) : build(data)).catch((e) => postMessage({ id: data.id, failed: e.message }));
+    const job = data.compiler ? start(data) : data.steps ? buildSteps(data) : build(data);
+    job.catch((e) => postMessage({ id: data.id, failed: e.message }));
 };

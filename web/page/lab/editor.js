@@ -61,11 +61,13 @@ export function createEditor(parent, hint, onChange) {
     const editor = {
         view,
         text: () => view.state.doc.toString(),
-        // Shows interface `key`'s own state, made from `text` the first time.
-        show(key, text) {
+        // Shows interface `key`'s own state, made from `text` the first time; a readOnly one
+        // (a header beside the sources a learner edits) takes no edit.
+        show(key, text, { readOnly = false } = {}) {
             if (editor.key !== undefined) states.set(editor.key, view.state);
             editor.key = key;
-            view.setState(states.get(key) ?? EditorState.create({ doc: text, extensions: extensions(onChange, hint) }));
+            const fixed = readOnly ? [EditorState.readOnly.of(true)] : [];
+            view.setState(states.get(key) ?? EditorState.create({ doc: text, extensions: [...extensions(onChange, hint), ...fixed] }));
         },
         // Replaces the whole text as one edit, which undo takes back.
         replace(text) {

@@ -9,6 +9,7 @@ import { createStore, download, readChosen } from './store.js';
 import { createLabBackend } from './backend.js';
 import { labMarkup } from './markup.js';
 import { showDiagnostics, caseRow, countMessages, verdict, plural } from './results.js';
+import { attachEditing } from './edit/panel.js';
 
 // The headers' texts, put in by build-site.mjs from the source tree: { path: text }.
 /* global WB_LAB_HEADERS */
@@ -159,7 +160,9 @@ function open(section, page) {
     $('lab-check').addEventListener('click', () => exclusive(lab, () => check(lab)));
     loadCompiler(lab).then(() => { if (!lab.busy) say('The compiler is ready'); },
         (e) => say(`The compiler could not load: ${e.message}`, 'bad'));
+    // A deliverable of the tree edited here: the page's "Edit source" (edit/panel.js).
+    section.editing = attachEditing(section, lab);
     section.dataset.ready = 'yes';
 }
 
-window.wbLab = { open };
+window.wbLab = { open, edit: (section, name) => section.editing.edit(name) };

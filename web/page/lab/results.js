@@ -25,7 +25,7 @@ export function showDiagnostics(list, diagnostics, goTo) {
         }
         const button = element('button', null, `line ${d.line}${d.column ? `, column ${d.column}` : ''}: ${d.severity}: ${d.message}`);
         button.type = 'button';
-        button.addEventListener('click', () => goTo(d.line, d.column));
+        button.addEventListener('click', () => goTo(d.line, d.column, d));
         item.append(button);
         return item;
     }));

@@ -8,7 +8,7 @@ export const MAX_FILE = 1 << 20;
 
 // Storage may be refused (a private window, a page from file:// in some browsers, a full
 // quota): the Lab then works as before, only without keeping the text.
-function get(key) {
+export function get(key) {
     try {
         return localStorage.getItem(PREFIX + key);
     } catch (e) {
@@ -16,7 +16,7 @@ function get(key) {
     }
 }
 
-function set(key, value) {
+export function set(key, value) {
     try {
         if (value === null) localStorage.removeItem(PREFIX + key);
         else localStorage.setItem(PREFIX + key, value);
