@@ -42,7 +42,10 @@ function compileArgs(source, fields) {
         const relative = inTree(source, dir);
         return `-I${relative ? `${ROOT}/${relative}` : ROOT}`;
     });
-    const options = (fields.options || []).map((o) => o.split(`${source}/`).join(`${ROOT}/`));
+    // The build tree's own prefix map has nothing to map in the page, and would leave a build
+    // path in the site: only the source tree's stays.
+    const options = (fields.options || []).map((o) => o.split(`${source}/`).join(`${ROOT}/`))
+        .filter((o) => !o.startsWith('-ffile-prefix-map=') || o === `-ffile-prefix-map=${ROOT}/=`);
     return [...fields.flags.join(';').split(/\s+/).filter(Boolean), ...(fields.defines || []).map((d) => `-D${d}`),
         ...includes, ...options];
 }
