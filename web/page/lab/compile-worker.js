@@ -2,7 +2,8 @@
 // clang and LLD for WebAssembly (@yowasp/clang) compile a learner's file and link it with the
 // Lab's side of the interface (web/lab). Messages:
 //   { compiler, lab }  the compiler's pack and the Lab's files (lib/..., include/...), once;
-//                      answered { ready } when the compiler's modules are compiled
+//                      answered { ready } when the compiler's modules are compiled and
+//                      warmed up by a few small builds
 //   { id, name, source, link, megabytes }  a build: answered { id, wasm, messages }, wasm null
 //                      when it did not build
 //   { id, files, steps, output }  a build of a deliverable (edit/build.js): the files (path ->
@@ -40,14 +41,16 @@ async function start({ compiler, lab }) {
     for (const [name, bytes] of unpack(await gunzip(compiler))) provide(name, bytes);
     tree = nest(lab);
     await runClang(null, {}, { fetchProgress: () => {} }); // compiles the compiler's modules
-    postMessage({ ready: true });
+    // Ready once warm: a build the moment the page says so is as quick as any after it.
     warm = warmUp();
+    await settled();
+    postMessage({ ready: true });
 }
 
 // The engine compiles the compiler's code with its quick compiler first, and again with its
 // optimising one once the code has run a while, which makes a first build five times as slow as
 // the tenth: a few builds of a small program as soon as the compiler is there, before the
-// learner's first build, which waits for them.
+// learner's first build; the compiler is ready after them.
 async function warmUp() {
     const quiet = { stdout: () => {}, stderr: () => {} };
     const flags = ['--target=wasm32-wasip1', '-O3', '-msimd128', '-Wall', '-Wextra', '-Wconversion', '-std=c++20', '-fno-exceptions', '-fno-rtti'];
