@@ -159,6 +159,17 @@ test('chromium: the Lab\'s editor, its work kept, its build and check',
 
         await page.page.selectOption('#lab-interface', 'buffer');
         await checkLab(page);
+
+        // Every other interface links and runs its own cases: its skeleton builds, and the check
+        // counts the interface's cases (the command's: 16 for the scanner, 14 for the others).
+        for (const [iface, cases] of [['scanner', 16], ['set', 14], ['dictionary', 14]]) {
+            await page.page.selectOption('#lab-interface', iface);
+            await page.click('#lab-reset');
+            await page.click('#lab-check');
+            await page.waitFor(() => /^(Passed|Does not compile)/.test(document.getElementById('lab-status').textContent), undefined, 120000);
+            assert.match(await status(page), new RegExp(`^Passed \\d+ of ${cases} cases: \\d+ of ${cases} points$`), iface);
+        }
+        await page.page.selectOption('#lab-interface', 'buffer');
         // Escape, then Tab, leaves the editor for the next control.
         await page.page.click('.cm-content');
         await page.page.keyboard.press('Tab');
