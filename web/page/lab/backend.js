@@ -58,7 +58,6 @@ export function createLabBackend(base = 'lab/') {
 
     async function load(onProgress = () => {}) {
         const compilerParts = WB_LAB_PARTS.compiler;
-        if (compilerParts.length === 0) throw new Error(NO_COMPILER);
         const total = [...WB_LAB_PARTS.data, ...compilerParts].reduce((n, p) => n + p.bytes, 0);
         let done = 0;
         onProgress(done, total);
@@ -69,6 +68,8 @@ export function createLabBackend(base = 'lab/') {
         lab.files = unpack(await gunzip(joined(parts.get('lab-data'))));
         lab.links = JSON.parse(new TextDecoder().decode(lab.files.get('links.json')));
         dataReady();
+        // Without the compiler the tree's sources still show, and their patches.
+        if (compilerParts.length === 0) throw new Error(NO_COMPILER);
         for (const part of compilerParts) {
             await loadScript(base + part.file);
             onProgress(done += part.bytes, total);
