@@ -17,6 +17,8 @@ export const LIMITS = { seconds: 2, megabytes: 512 };
 const WORKERS = Math.max(1, Math.min(4, navigator.hardwareConcurrency || 2));
 // Cutting a failure down may take this long beyond a case's limit before its uncut script stands.
 const SHRINK_GRACE_SECONDS = 3;
+// A case run again to find where it sticks is taken to be stuck in a line it has not left for so long.
+const LOCATE_SECONDS = 0.5;
 
 const parts = new Map();
 globalThis.wbLabPart = (pack, index, count, text) => {
@@ -133,9 +135,10 @@ export function createLabBackend(base = 'lab/') {
 
     // Runs every case of the interface on module: { results, score, maxScore, passed, total },
     // each result as onCase is given it when it comes.
-    function check(iface, module, { onCase = () => {}, traits = { capacity: 0, reportsEnds: false }, seconds = LIMITS.seconds } = {}) {
+    async function check(iface, module, { onCase = () => {}, traits = { capacity: 0, reportsEnds: false }, seconds = LIMITS.seconds } = {}) {
+        lab.labcheck ??= await WebAssembly.compile(lab.files.get('labcheck.wasm'));
         return new Promise((resolve, reject) => {
-            const init = { labcheck: lab.files.get('labcheck.wasm'), iface, traits, module, seconds, megabytes: LIMITS.megabytes };
+            const init = { labcheck: lab.labcheck, iface, traits, module, seconds, megabytes: LIMITS.megabytes };
             const results = [], slots = [];
             let cases = null, next = 0, busy = 0;
             const finish = () => {
@@ -147,10 +150,12 @@ export function createLabBackend(base = 'lab/') {
                 results[i] = result;
                 onCase(result);
             };
-            // One worker and what it is doing: the case, since when, the line it reached, and
-            // the failure cut to its line while it cuts further.
+            // One worker and what it is doing: mode 'case' (a case, since when, and the failure
+            // cut to its line while it cuts further), 'locate' (a case that passed its limit, run
+            // again to find the line it sticks in: the line reached, and when it was), or 'word'
+            // (the time-out's words). `pending` is the first request after its start.
             const start = (pending = null) => {
-                const slot = { worker: workerFrom(WB_CHECK_WORKER), case: -1, since: 0, reached: -1, prefix: null };
+                const slot = { worker: workerFrom(WB_CHECK_WORKER), mode: null, case: -1 };
                 slot.worker.postMessage(init);
                 // A fault of the checker's own, not of the module: the check stops and says so.
                 slot.worker.onerror = (e) => {
@@ -159,21 +164,22 @@ export function createLabBackend(base = 'lab/') {
                     reject(new Error(`the checker failed: ${e.message}`));
                 };
                 slots.push(slot);
+                const ask = (request, state) => {
+                    Object.assign(slot, { since: performance.now(), prefix: null, ...state });
+                    slot.worker.postMessage(request);
+                };
                 const give = () => {
-                    if (pending !== null) {
-                        slot.worker.postMessage(pending);
-                        pending = null;
-                        return;
-                    }
-                    if (cases === null) return;
+                    if (pending?.locate !== undefined) ask(pending, { mode: 'locate', case: pending.locate, reached: -1, moved: performance.now(), elapsed: pending.elapsed });
+                    else if (pending) ask(pending, { mode: 'word', case: pending.timedOut });
+                    pending = null;
+                    if (slot.mode !== null || cases === null) return;
                     if (next >= cases.length) {
                         slot.worker.terminate();
                         clearInterval(slot.watch);
                         if (--busy === 0) finish();
                         return;
                     }
-                    Object.assign(slot, { case: next, since: performance.now(), reached: -1, prefix: null });
-                    slot.worker.postMessage({ cases: [next++] });
+                    ask({ cases: [next] }, { mode: 'case', case: next++ });
                 };
                 slot.worker.onmessage = ({ data }) => {
                     if (data.cases && cases === null) {
@@ -181,32 +187,41 @@ export function createLabBackend(base = 'lab/') {
                         for (let k = 1; k < WORKERS && k < cases.length; k++) busy++, start();
                     }
                     if (data.cases) give();
-                    if (data.start !== undefined) slot.since = performance.now();
-                    if (data.line !== undefined) slot.reached = data.reached;
-                    if (data.prefix !== undefined) slot.prefix = data.value, slot.since = performance.now();
+                    if (data.line !== undefined) Object.assign(slot, { reached: data.reached, moved: performance.now() });
+                    if (data.prefix !== undefined) Object.assign(slot, { prefix: data.value, since: performance.now() });
+                    // A case run to be located that ends after all (the machine was only slow):
+                    // timed out where it ended.
+                    if (data.located !== undefined) {
+                        const { case: i, reached, elapsed } = slot;
+                        ask({ timedOut: i, reached, elapsed }, { mode: 'word' });
+                    }
                     if (data.result !== undefined) {
                         done(data.result, data.value);
-                        slot.case = -1;
+                        slot.mode = null;
                         give();
                     }
                 };
-                // The case that passes its limit (or its cutting down that passes the grace) ends
-                // with its worker; a fresh one takes the rest.
+                // A case past its limit ends with its worker, and a fresh one runs it again,
+                // saying each line as it starts (which only such a run pays for), until it stays in
+                // one line for LOCATE_SECONDS or reaches the limit again; a third words the
+                // time-out at that line. A failure whose cutting down passes the grace stands cut
+                // to its line.
                 slot.watch = setInterval(() => {
-                    if (slot.case < 0) return;
-                    const elapsed = (performance.now() - slot.since) / 1000;
-                    const limit = slot.prefix ? SHRINK_GRACE_SECONDS + seconds : seconds;
-                    if (elapsed < limit) return;
-                    slot.worker.terminate();
-                    clearInterval(slot.watch);
-                    const i = slot.case;
-                    if (slot.prefix) {
-                        done(i, slot.prefix);
-                        start();
-                    } else {
-                        start({ timedOut: i, reached: slot.reached, elapsed });
+                    const now = performance.now();
+                    const elapsed = (now - slot.since) / 1000;
+                    if (slot.mode === 'case' && elapsed >= (slot.prefix ? SHRINK_GRACE_SECONDS + seconds : seconds)) {
+                        retire(slot);
+                        if (slot.prefix) done(slot.case, slot.prefix), start();
+                        else start({ locate: slot.case, elapsed });
+                    } else if (slot.mode === 'locate' && (elapsed >= seconds || (now - slot.moved) / 1000 >= LOCATE_SECONDS)) {
+                        retire(slot);
+                        start({ timedOut: slot.case, reached: slot.reached, elapsed: slot.elapsed });
                     }
                 }, 50);
+            };
+            const retire = (slot) => {
+                slot.worker.terminate();
+                clearInterval(slot.watch);
             };
             busy = 1;
             start();
@@ -215,5 +230,6 @@ export function createLabBackend(base = 'lab/') {
 
     // The Lab's data, unpacked (lab-site.mjs): name -> bytes, once its part has loaded.
     const files = () => Promise.race([dataLoaded, loaded()]).then(() => lab.files);
+
     return { load: loaded, build, check, buildSteps, files };
 }

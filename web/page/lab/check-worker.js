@@ -2,11 +2,13 @@
 // (labcheck.wasm, web/lab/labcheck.cpp), each case run on a fresh instance of the learner's module
 // (run-case.js). A module that loops holds up only its worker, which the page ends at the time
 // limit and replaces. Messages in:
-//   { labcheck, iface, traits, module, seconds, megabytes }  once, answered { cases: [info] }
+//   { labcheck, iface, traits, module, seconds, megabytes }  once (labcheck and module compiled),
+//                                                            answered { cases: [info] }
 //   { cases: [i, ...] }                                      run these cases
+//   { locate: i }                                            run case i again, saying each line
 //   { timedOut: i, reached, elapsed }                        word the time-out of case i
-// and out: { start: i }, { line: i, reached }, { prefix: i, value } (the failure cut to its
-// line, before cutting further, which may loop too), { result: i, value }.
+// and out: { prefix: i, value } (the failure cut to its line, before cutting further, which may
+// loop too), { result: i, value }; for locate, { line: i, reached } and { located: i } if it ends.
 import { WASI, Fd } from '@bjorn3/browser_wasi_shim';
 import { Sink } from '../wasi.js';
 import { runCase } from './run-case.js';
@@ -16,10 +18,10 @@ const MOST_TRIALS = 300;
 const TRIAL_SECONDS = 2;
 let lab = null;
 
-function labcheck(bytes) {
+function labcheck(module) {
     let trial = null;
     const shim = new WASI([], [], [new Fd(), new Sink({ emit() {} }, 1, false), new Sink({ emit() {} }, 2, false)], { debug: false });
-    const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), {
+    const instance = new WebAssembly.Instance(module, {
         wasi_snapshot_preview1: shim.wasiImport,
         lab: { trial: (script) => trial(script) },
     });
@@ -90,11 +92,7 @@ function failed(i, judge, script) {
 
 function runOne(i) {
     const { x } = lab.check;
-    postMessage({ start: i });
-    // The page ends a case's worker at its time limit, and must know the line the case was stuck
-    // in: each line is said as it starts. (A worker's memory is not shared with the page's where
-    // the page is opened from the disk, so a message is the only way.)
-    const judge = judged(x.case_script(i), (line) => postMessage({ line: i, reached: line }));
+    const judge = judged(x.case_script(i));
     if (x.judge_verdict(judge) === 0) {
         x.judge_free(judge);
         return { ...caseInfo(i), points: x.case_points(i), verdict: 'passed', summary: '', details: '', script: [], at: -1 };
@@ -136,6 +134,15 @@ self.onmessage = ({ data }) => {
         const count = lab.check.x.check_open(lab.check.put(new TextEncoder().encode(`${data.iface}\0`)),
             data.traits.capacity, data.traits.reportsEnds ? 1 : 0);
         postMessage({ cases: Array.from({ length: count }, (_, i) => caseInfo(i)) });
+        return;
+    }
+    if (data.locate !== undefined) {
+        // A case that passed its limit, run again to find the line it sticks in: each line is
+        // said as it starts (a worker's memory is not shared with a page opened from the disk,
+        // so a message is the only way), and the page ends the run where it stays.
+        const i = data.locate;
+        lab.check.x.judge_free(judged(lab.check.x.case_script(i), (line) => postMessage({ line: i, reached: line })));
+        postMessage({ located: i });
         return;
     }
     if (data.timedOut !== undefined) {
