@@ -2,7 +2,8 @@
  * lab_step: the entry of a module built in the Lab, with one interface's client (LAB_CLIENT, a
  * clientT of check/client.h) and the Lab's memory services (lab_memory.h). A WASI reactor the
  * page calls one input line at a time, as the checker runs a case and as the buffers view runs a
- * pane: _initialize once, lab_start, then lab_line for each line written to step_line(length),
+ * pane: _initialize once, lab_start, then lab_line for each line written to step_line(length)
+ * (web/wasm/step_line.h),
  * and lab_finish at the end of input. After each call the page takes what it printed; a call that
  * ends the program (exit, Error, a memory fault) leaves lab_fault, lab_error and
  * lab_out_of_memory to say how.
@@ -10,12 +11,11 @@
  * step_start and step_command are the buffers view's names for lab_start and lab_line.
  */
 #include <stdio.h>
-#include <stdlib.h>
 
 #include "check/client.h"
 #include "web/lab/lab_memory.h"
+#include "web/wasm/step_line.h"
 
-char *LabLine(int length) LAB_EXPORT("step_line");
 void LabStart(void) LAB_EXPORT("lab_start");
 void LabStepStart(void) LAB_EXPORT("step_start");
 void LabEachLine(void) LAB_EXPORT("lab_line");
@@ -35,20 +35,6 @@ int __main_argc_argv(int argc, char **argv) {
 }
 
 static void *state;
-static char *line;
-static size_t room;
-
-/* Where the page writes the next line, of length bytes and a NUL. */
-char *LabLine(int length) {
-    size_t needed = (size_t)(length > 0 ? length : 0) + 1;
-    if (needed > room) {
-        char *grown = realloc(line, needed);
-        if (grown == NULL) abort();
-        line = grown;
-        room = needed;
-    }
-    return line;
-}
 
 void LabStart(void) {
     state = LAB_CLIENT.Start();
@@ -61,7 +47,7 @@ void LabStepStart(void) {
 }
 
 void LabEachLine(void) {
-    LAB_CLIENT.Line(state, line);
+    LAB_CLIENT.Line(state, StepLineText());
     fflush(stdout);
     LabCheckAll();
 }

@@ -7,36 +7,20 @@
  * at that step.
  */
 #include <stdio.h>
-#include <stdlib.h>
 
 #include "buffers/buffer.h"
 #include "buffers/bufview.h"
 #include "check/buffer_client.h"
+#include "web/wasm/step_line.h"
 
 #define STEP_EXPORT(name) __attribute__((export_name(name)))
 
-char *StepLine(int length) STEP_EXPORT("step_line");
 void StepStart(void) STEP_EXPORT("step_start");
 void StepCommand(int inside) STEP_EXPORT("step_command");
 int StepRecords(void) STEP_EXPORT("step_records");
 void StepDraw(void) STEP_EXPORT("step_draw");
 
 static bufferADT buffer;
-static char *line;
-static size_t room;
-
-/* Where the page writes the next line, of length bytes and a NUL, as bufdemo reads a line
- * without its line end: of any length. */
-char *StepLine(int length) {
-    size_t needed = (size_t)(length > 0 ? length : 0) + 1;
-    if (needed > room) {
-        char *grown = realloc(line, needed);
-        if (grown == NULL) abort();
-        line = grown;
-        room = needed;
-    }
-    return line;
-}
 
 void StepStart(void) {
     buffer = NewBuffer();
@@ -46,7 +30,7 @@ void StepStart(void) {
  * itself there); with inside, as bufdemo -i. */
 void StepCommand(int inside) {
     viewT text = NewView(stdout, NULL);
-    if (BufferLine(&buffer, line) && inside) DrawBuffer(buffer, &text);
+    if (BufferLine(&buffer, StepLineText()) && inside) DrawBuffer(buffer, &text);
     fflush(stdout);
 }
 
