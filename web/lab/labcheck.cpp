@@ -22,7 +22,6 @@ extern "C" {
 int LabTrial(const scriptT *script) LAB_IMPORT("lab", "trial");
 
 int CheckOpen(const char *name, int capacity, int reportsEnds) LAB_EXPORT("check_open");
-const char *CheckClient(void) LAB_EXPORT("check_client");
 const char *CaseName(int i) LAB_EXPORT("case_name");
 double CasePoints(int i) LAB_EXPORT("case_points");
 int CaseHidden(int i) LAB_EXPORT("case_hidden");
@@ -35,7 +34,6 @@ void JudgeTake(judgeT *judge, int kind, long index, const char *bytes, size_t n)
     LAB_EXPORT("judge_frame");
 int JudgeVerdict(const judgeT *judge) LAB_EXPORT("judge_verdict");
 const char *VerdictWords(int verdict) LAB_EXPORT("verdict_name");
-long JudgeReached(const judgeT *judge) LAB_EXPORT("judge_reached");
 void JudgeSetReached(judgeT *judge, long line) LAB_EXPORT("judge_set_reached");
 void JudgeTimedOut(judgeT *judge, double seconds, double elapsed) LAB_EXPORT("judge_time_out");
 void JudgeEnded(judgeT *judge, int status, const char *crash, const char *fault, const char *report,
@@ -78,10 +76,6 @@ int CheckOpen(const char *name, int capacity, int reportsEnds) {
     textT error = {};
     if (!GatherCases(interface, lab.traits, nullptr, 0, nullptr, &lab.cases, &error)) abort();
     return lab.cases.count;
-}
-
-const char *CheckClient(void) {
-    return lab.interface->client;
 }
 
 const char *CaseName(int i) {
@@ -136,10 +130,6 @@ int JudgeVerdict(const judgeT *judge) {
 /* The verdict's words, as the command's reports give them. */
 const char *VerdictWords(int verdict) {
     return VerdictName(static_cast<verdictT>(verdict));
-}
-
-long JudgeReached(const judgeT *judge) {
-    return judge->reached;
 }
 
 /* A case the page stopped at its time limit in line: the line it had reached, as its frames said.
