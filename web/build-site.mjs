@@ -16,6 +16,7 @@ import zlib from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import * as esbuild from 'esbuild';
 import { buildLabData } from './lab-site.mjs';
+import { pack } from './pack.mjs';
 import { INTERFACES, SUPPORT_HEADER } from './page/lab/interfaces.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -51,8 +52,6 @@ function samples(source) {
     return found;
 }
 
-// Layout: u32 little-endian header length, the JSON header [[key, offset, length], ...], then the
-// bytes of every entry one after another.
 // Base 85 over the printable characters from "#" on, less the backslash: safe in a JS string
 // literal, and 5 characters for 4 bytes where base64 takes 5.33.
 const ALPHABET = [...Array(86)].map((_, i) => String.fromCharCode(0x23 + i)).filter((c) => c !== '\\').join('');
@@ -113,19 +112,6 @@ function farCopies(src) {
     head.writeUInt32LE(src.length);
     head.writeUInt32LE(commands.length, 4);
     return Buffer.concat([head, Buffer.from(commands), ...literals]);
-}
-
-function pack(entries) {
-    let offset = 0;
-    const index = entries.map(([key, bytes]) => {
-        const at = offset;
-        offset += bytes.length;
-        return [key, at, bytes.length];
-    });
-    const header = Buffer.from(JSON.stringify(index));
-    const length = Buffer.alloc(4);
-    length.writeUInt32LE(header.length);
-    return Buffer.concat([length, header, ...entries.map(([, bytes]) => bytes)]);
 }
 
 // The license notice of every npm package of which esbuild put code into the bundle (the inputs

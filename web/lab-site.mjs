@@ -7,13 +7,14 @@
 //   lab/compiler-N.js   clang and LLD for WebAssembly (npm @yowasp/clang), with the C library and
 //                       the headers a C module needs, in parts of a few megabytes each, so that
 //                       the page shows its progress part by part.
-// Each is one gzip stream of named files (pack below), base 64 in a call: wbLabPart(pack, index,
+// Each is one gzip stream of named files (web/pack.mjs), base 64 in a call: wbLabPart(pack, index,
 // count, text). Without the compiler (--compiler no, as the Debian package is built), the site
 // has no lab/compiler-*.js and the Lab says where to get them.
 import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { createRequire } from 'node:module';
+import { pack } from './pack.mjs';
 import { editData } from './edit-site.mjs';
 
 const require = createRequire(import.meta.url);
@@ -60,19 +61,9 @@ function filterTar(tar, keep) {
     return Buffer.concat(out);
 }
 
-// Layout: u32 little-endian header length, the JSON header [[name, offset, length], ...], then
-// the bytes of every file one after another; gzip over it all.
-function pack(files) {
-    let offset = 0;
-    const index = files.map(([name, bytes]) => {
-        const at = offset;
-        offset += bytes.length;
-        return [name, at, bytes.length];
-    });
-    const header = Buffer.from(JSON.stringify(index));
-    const length = Buffer.alloc(4);
-    length.writeUInt32LE(header.length);
-    return zlib.gzipSync(Buffer.concat([length, header, ...files.map(([, bytes]) => bytes)]), { level: 9 });
+// A pack (web/pack.mjs), gzip over it all.
+function gzipped(files) {
+    return zlib.gzipSync(pack(files), { level: 9 });
 }
 
 // Writes lab/<name>-<i>.js, each a part of the packed files' base 64; returns their names and
@@ -139,7 +130,7 @@ export function buildLabData({ input, source, out, compiler: withCompiler }) {
     const manifest = JSON.parse(fs.readFileSync(path.join(input, 'manifest.json'), 'utf8'));
     const named = new Set(files.map(([name]) => name));
     for (const [name, bytes] of editData({ input, source }, manifest)) if (!named.has(name)) files.push([name, bytes]);
-    const data = writeParts(dir, 'lab-data', pack(files), Infinity);
+    const data = writeParts(dir, 'lab-data', gzipped(files), Infinity);
 
     const gen = withCompiler === 'no' ? null : compilerPackage();
     let compiler = [];
@@ -147,7 +138,7 @@ export function buildLabData({ input, source, out, compiler: withCompiler }) {
         const version = JSON.parse(fs.readFileSync(path.join(gen, '..', 'package.json'), 'utf8')).version;
         const compilerFiles = COMPILER_MODULES.map((name) => [name, fs.readFileSync(path.join(gen, name))]);
         compilerFiles.push(['llvm-resources.tar', filterTar(fs.readFileSync(path.join(gen, 'llvm-resources.tar')), neededResource)]);
-        compiler = writeParts(dir, 'compiler', pack(compilerFiles), PART);
+        compiler = writeParts(dir, 'compiler', gzipped(compilerFiles), PART);
         fs.writeFileSync(path.join(dir, 'COMPILER-NOTICES.txt'), compilerNotices(source, version));
     }
     return { data, compiler };

@@ -8,6 +8,7 @@ import { createEditor } from './editor.js';
 import { createStore, download, readChosen } from './store.js';
 import { createLabBackend } from './backend.js';
 import { labMarkup } from './markup.js';
+import { exclusive } from './exclusive.js';
 import { showDiagnostics, caseRow, countMessages, verdict, plural } from './results.js';
 import { attachEditing } from './edit/panel.js';
 
@@ -61,20 +62,8 @@ function loadCompiler(lab) {
     });
 }
 
-// One build or check at a time; the buttons stay focusable meanwhile and say they are busy.
-async function exclusive(lab, job) {
-    if (lab.busy) return;
-    lab.busy = true;
-    for (const id of ['lab-build', 'lab-check']) $(id).setAttribute('aria-disabled', 'true');
-    try {
-        await job();
-    } catch (e) {
-        say(`Something went wrong: ${e.message}`, 'bad');
-    } finally {
-        lab.busy = false;
-        for (const id of ['lab-build', 'lab-check']) $(id).removeAttribute('aria-disabled');
-    }
-}
+// One build or check at a time.
+const BUTTONS = ['lab-build', 'lab-check'];
 
 // Builds what is in the editor; returns its module, or null when it does not compile.
 async function build(lab) {
@@ -156,8 +145,8 @@ function open(section, page) {
     $('lab-open').addEventListener('change', (e) => openFile(lab, e.target));
     $('lab-download').addEventListener('click', () => download(fileName(lab), lab.editor.text()));
     $('lab-reset').addEventListener('click', () => reset(lab));
-    $('lab-build').addEventListener('click', () => exclusive(lab, () => build(lab)));
-    $('lab-check').addEventListener('click', () => exclusive(lab, () => check(lab)));
+    $('lab-build').addEventListener('click', () => exclusive(lab, BUTTONS, say, () => build(lab)));
+    $('lab-check').addEventListener('click', () => exclusive(lab, BUTTONS, say, () => check(lab)));
     loadCompiler(lab).then(() => { if (!lab.busy) say('The compiler is ready'); },
         (e) => say(`The compiler could not load: ${e.message}`, 'bad'));
     // A deliverable of the tree edited here: the page's "Edit source" (edit/panel.js).

@@ -15,6 +15,7 @@ import { createEdits } from './edits.js';
 import { buildJob } from './build.js';
 import { patchOf } from './patch.js';
 import { editedRunner } from './runner.js';
+import { exclusive } from '../exclusive.js';
 import { editedOutcomes } from './edited-pane.js';
 
 const decoder = new TextDecoder();
@@ -193,20 +194,8 @@ export function attachEditing(section, lab) {
         }
     }
 
-    // One build or run at a time; the buttons stay focusable meanwhile and say they are busy.
-    const exclusive = (job) => async () => {
-        if (state.busy || !state.name) return;
-        state.busy = true;
-        for (const id of ['edit-build', 'edit-run']) $(id).setAttribute('aria-disabled', 'true');
-        try {
-            await job();
-        } catch (e) {
-            say(`Something went wrong: ${e.message}`, 'bad');
-        } finally {
-            state.busy = false;
-            for (const id of ['edit-build', 'edit-run']) $(id).removeAttribute('aria-disabled');
-        }
-    };
+    // One build or run at a time, of a deliverable opened.
+    const alone = (job) => () => (state.name ? exclusive(state, ['edit-build', 'edit-run'], say, job) : undefined);
 
     // The interfaces' controls step aside while a deliverable is edited (style.css).
     const editing = (on) => {
@@ -214,8 +203,8 @@ export function attachEditing(section, lab) {
         section.classList.toggle('editing', on);
     };
     $('edit-back').addEventListener('click', () => editing(false));
-    $('edit-build').addEventListener('click', exclusive(build));
-    $('edit-run').addEventListener('click', exclusive(run));
+    $('edit-build').addEventListener('click', alone(build));
+    $('edit-run').addEventListener('click', alone(run));
     $('edit-reset').addEventListener('click', () => state.name && reset());
     $('edit-diff').addEventListener('click', () => state.name && showPatch());
     $('edit-patch').addEventListener('click', () => state.name && download(`${state.name}.patch`, patch()));
